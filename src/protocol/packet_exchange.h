@@ -28,6 +28,13 @@ public:
     // POST to "http://" + host + "/" + EndpointPath(endpoint).
     virtual ExchangeReply Exchange(const std::string& host, Endpoint endpoint,
                                    const TPacket& request) = 0;
+    // For a gateway found by remote search (remoteHost not empty) the request goes to
+    // remoteHost through the remote client and its proxy; otherwise as Exchange(host, ...).
+    virtual ExchangeReply ExchangeVia(const std::string& host, const std::string& remoteHost,
+                                      Endpoint endpoint, const TPacket& request)
+    {
+        return Exchange(remoteHost.empty() ? host : remoteHost, endpoint, request);
+    }
 };
 
 }  // namespace qvs
