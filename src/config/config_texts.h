@@ -4,5 +4,59 @@
 namespace qvs::texts {
 
 inline constexpr const char* kCannotCreateFile = "Cannot create file %s";
+inline constexpr const char* kFileNotRecognized = "The File \"%s\" is not recognized as a valid file";
+
+// Reading a kvr file.
+inline constexpr const char* kParameterNotValid =
+    "The paramenter \"%s\" has not a valid value (%s).\r\n Value \"%s\" is taken as Default.";
+inline constexpr const char* kParameterTooLarge =
+    "The paramenter \"%s\" is too large.\r\n Value \"%s\" is taken as Default.";
+
+// Serial settings as the reading warnings name them.
+inline constexpr const char* kSerialComType = "Serial COM Type";
+inline constexpr const char* kBaudRate = "Baud Rate";
+inline constexpr const char* kParity = "Parity";
+inline constexpr const char* kFormat = "Format";
+inline constexpr const char* kScanTime = "Scan Time";
+inline constexpr const char* kMessageTimeout = "Message Timeout";
+inline constexpr const char* kPacketTimeout = "Packet Timeout";
+inline constexpr const char* kDataBits = "Data Bits";
+inline constexpr const char* kErrorDetection = "Error Detection";
+inline constexpr const char* kDefaultComType = "RS-232";
+inline constexpr const char* kDefaultBaudRate = "9600 bps";
+inline constexpr const char* kDefaultParity = "None";
+inline constexpr const char* kDefaultFormat = "RTU";
+inline constexpr const char* kDefaultScanTime = "100 ms";
+inline constexpr const char* kDefaultMessageTimeout = "1000 ms";
+inline constexpr const char* kDefaultPacketTimeout = "4 bytes";
+inline constexpr const char* kDefaultDataBits = "8";
+inline constexpr const char* kDefaultErrorDetection = "CRC";
+inline constexpr const char* kDefaultTimeout = "20 sec";
+inline constexpr const char* kDefaultRetries = "5 times";
+inline constexpr const char* kDefaultRetryInterval = "10 sec";
+
+// Document captions and labels.
+inline constexpr const char* kModbusCaption = "Kavro Modbus Configuration - ";
+inline constexpr const char* kHostlinkCaption = "Kavro Hostlink Configuration - ";
+inline constexpr const char* kDF1Caption = "Kavro DF1 Configuration - ";
+inline constexpr const char* kMilliseconds = "%d ms";
+
+// Recipients.
+inline constexpr const char* kTooManyRecipients = "Can´t add more than 5 E-Mail Addresses.";
+inline constexpr const char* kConfirmDeleteRecipient =
+    "Are you sure you want to delete the \"%s\" E-Mail Address?";
+inline constexpr const char* kEmailDialogInvalid = "The E-mail Address is not valid.";
+// A file may hold six recipients; a gateway takes five. Sending refuses the sixth instead of
+// dropping it.
+inline constexpr const char* kSixthRecipient =
+    "Kavro takes at most 5 E-Mail Addresses. Delete \"%s\" or another address before sending "
+    "this configuration.";
+
+// Validation.
+inline constexpr const char* kInvalidPacketTimeout = "Invalid Packet Timeout.";
+inline constexpr const char* kInvalidSmtpServer = "Invalid SMTP Server.";
+inline constexpr const char* kInvalidSmtpUsername = "Invalid SMTP Username";
+inline constexpr const char* kPasswordsDoNotMatch = "Passwords do not match";
+inline constexpr const char* kInvalidTimeBetweenRetries = "Invalid time between retries.";
 
 }  // namespace qvs::texts

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "config_content.h"
+
+#include <string_view>
+
+namespace qvs {
+
+// The content of a Hostlink configuration document (TMDIHostlinkConfig without its window).
+class THostlinkConfigContent : public TConfigContent {
+public:
+    explicit THostlinkConfigContent(char separator = SystemDecimalSeparator());
+
+    // Appends a row made from the record; neither the count nor the name is checked.
+    void AddTagToList(const THostlinkTagConfig& tag);
+    // Rewrites the selected row from the record; nothing without a selection.
+    void ReplaceSelectedTag(const THostlinkTagConfig& tag);
+    // Parses the row at `position` into `tag`. False, with `tag` untouched, for a position
+    // outside the list; throws IntegerConversionError or FloatConversionError for a number cell
+    // that does not convert.
+    bool GetTagFromList(int position, THostlinkTagConfig& tag) const;
+
+    // The whole configuration. Throws the conversion errors above for a row or a number field
+    // that does not convert (run Validate or ValidateForSend first).
+    THostlinkKavroConfig GetAllConfig() const;
+    // Fills the document from a record; every change counts as a change.
+    void SetAllConfig(const THostlinkKavroConfig& config);
+};
+
+}  // namespace qvs
