@@ -16,9 +16,9 @@ class StepRunner {
 public:
     using ReplyReader = std::function<void(const TPacket&)>;
 
-    StepRunner(IPacketExchange& exchange, const std::string& host, ITransferObserver& observer,
-               const std::atomic<bool>* stop)
-        : m_exchange(exchange), m_host(host), m_observer(observer), m_stop(stop)
+    StepRunner(IPacketExchange& exchange, const std::string& ip, const std::string& remoteHost,
+               ITransferObserver& observer, const std::atomic<bool>* stop)
+        : m_exchange(exchange), m_ip(ip), m_remoteHost(remoteHost), m_observer(observer), m_stop(stop)
     {
     }
 
@@ -35,7 +35,7 @@ public:
         if (m_stop && m_stop->load())
             return Fail(TransferStatus::Stopped, status, "");
         m_observer.OnStatus(status);
-        ExchangeReply answer = m_exchange.Exchange(m_host, Endpoint::Admin, request);
+        ExchangeReply answer = m_exchange.ExchangeVia(m_ip, m_remoteHost, Endpoint::Admin, request);
         if (!answer.Ok)
             return Fail(TransferStatus::NoResponse, status, answer.Failure);
         if (!answer.Reply.IsName(expected))
@@ -80,7 +80,8 @@ public:
 
 private:
     IPacketExchange& m_exchange;
-    const std::string& m_host;
+    const std::string& m_ip;
+    const std::string& m_remoteHost;
     ITransferObserver& m_observer;
     const std::atomic<bool>* m_stop;
     TransferResult m_result;
@@ -111,20 +112,19 @@ TDF1TagConfig ReadTagReply(const TPacket& reply, const TDF1TagConfig&)
 
 }  // namespace
 
-std::string ExchangeHost(const std::string& ip, const std::string& remoteHost)
-{
-    return remoteHost.empty() ? ip : remoteHost;
-}
-
 const char* FlavourWord(ConfigFlavour flavour)
 {
     const int index = static_cast<int>(flavour);
     return index >= 0 && index < 3 ? texts::kFlavourWords[index] : texts::kFlavourWords[0];
 }
 
-TConfigTransfer::TConfigTransfer(IPacketExchange& exchange, std::string host,
+TConfigTransfer::TConfigTransfer(IPacketExchange& exchange, std::string ip, std::string remoteHost,
                                  ITransferObserver& observer, const std::atomic<bool>* stop)
-    : m_exchange(exchange), m_host(std::move(host)), m_observer(observer), m_stop(stop)
+    : m_exchange(exchange),
+      m_ip(std::move(ip)),
+      m_remoteHost(std::move(remoteHost)),
+      m_observer(observer),
+      m_stop(stop)
 {
 }
 
@@ -138,7 +138,7 @@ TransferResult TConfigTransfer::Get(TDF1KavroConfig& config) { return GetSequenc
 template <class Config>
 TransferResult TConfigTransfer::SendSequence(const Config& config)
 {
-    StepRunner run(m_exchange, m_host, m_observer, m_stop);
+    StepRunner run(m_exchange, m_ip, m_remoteHost, m_observer, m_stop);
     if (config.TagCount < 0 || config.TagCount > kMaxTags) {
         run.Fail(TransferStatus::Refused, "",
                  "tag count " + std::to_string(config.TagCount) + " is outside 0 to 128");
@@ -191,7 +191,7 @@ template <class Config>
 TransferResult TConfigTransfer::GetSequence(Config& config)
 {
     config = Config{};
-    StepRunner run(m_exchange, m_host, m_observer, m_stop);
+    StepRunner run(m_exchange, m_ip, m_remoteHost, m_observer, m_stop);
     // The least a get takes, until the gateway has said how many tags it holds.
     run.SetMaximum(9);
 

@@ -38,10 +38,6 @@ struct TransferResult {
     bool Completed() const { return Status == TransferStatus::Completed; }
 };
 
-// Where the exchanges of a gateway go: its remote host when it was found by remote search,
-// its LAN address otherwise.
-std::string ExchangeHost(const std::string& ip, const std::string& remoteHost);
-
 const char* FlavourWord(ConfigFlavour flavour);
 inline ConfigFlavour FlavourOf(const TModbusKavroConfig&) { return ConfigFlavour::Modbus; }
 inline ConfigFlavour FlavourOf(const THostlinkKavroConfig&) { return ConfigFlavour::Hostlink; }
@@ -49,9 +45,11 @@ inline ConfigFlavour FlavourOf(const TDF1KavroConfig&) { return ConfigFlavour::D
 
 class TConfigTransfer {
 public:
-    // stop may be null; when given it is read before every step.
-    TConfigTransfer(IPacketExchange& exchange, std::string host, ITransferObserver& observer,
-                    const std::atomic<bool>* stop = nullptr);
+    // Every exchange goes to the gateway's IP address, or to its remote host when it was found
+    // by remote search (empty otherwise). stop may be null; when given it is read before
+    // every step.
+    TConfigTransfer(IPacketExchange& exchange, std::string ip, std::string remoteHost,
+                    ITransferObserver& observer, const std::atomic<bool>* stop = nullptr);
 
     // STOP, SETCOM, SETSMTP, five SETTOO, ENABLETAGADMIN, DELALLTAG, one ADDTAG per tag,
     // DISABLETAGADMIN, RESET; the first failure ends the run.
@@ -72,7 +70,8 @@ private:
     TransferResult GetSequence(Config& config);
 
     IPacketExchange& m_exchange;
-    std::string m_host;
+    std::string m_ip;
+    std::string m_remoteHost;
     ITransferObserver& m_observer;
     const std::atomic<bool>* m_stop;
 };

@@ -32,7 +32,6 @@ inline constexpr const char* kGetDescription = "Getting Configuration From Kavro
 
 // Messages.
 inline constexpr const char* kTransferFailed = "Configuration Transfer was unable to complete.";
-inline constexpr const char* kNoResponse = "No Response from Device. Check the connection and try again.";
 inline constexpr const char* kTransferStopped = "Configuration Transfer was stopped.";
 
 // Dialog contents.

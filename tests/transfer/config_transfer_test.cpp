@@ -24,7 +24,7 @@ struct Harness {
     FakeGateway gateway;
     RecordingObserver observer;
     std::atomic<bool> stop{false};
-    TConfigTransfer transfer{gateway, kHost, observer, &stop};
+    TConfigTransfer transfer{gateway, kHost, "", observer, &stop};
 };
 
 // ---- Send ----
@@ -596,10 +596,14 @@ TEST(GetConfig, RetryClearsTheRecordAndStartsWithTagCount)
     EXPECT_EQ(got, test::SampleHostlink());
 }
 
-TEST(ExchangeHost, RemoteHostWinsWhenSet)
+TEST(SendConfig, GatewayFoundRemotelyIsReachedThroughItsRemoteHost)
 {
-    EXPECT_EQ(transfer::ExchangeHost("192.168.1.5", ""), "192.168.1.5");
-    EXPECT_EQ(transfer::ExchangeHost("192.168.1.5", "plant.example.com:8080"), "plant.example.com:8080");
+    FakeGateway gateway;
+    RecordingObserver observer;
+    TConfigTransfer transfer(gateway, "192.168.1.5", "plant.example.com:8080", observer);
+    EXPECT_TRUE(transfer.Send(TDF1KavroConfig{}).Completed());
+    for (const auto& request : gateway.Requests())
+        EXPECT_EQ(request.Host, "plant.example.com:8080");
 }
 
 }  // namespace
