@@ -1,5 +1,6 @@
 // qvsctl: the command-line face of QVS, over the same core as the desktop application.
 #include "cli_exit_codes.h"
+#include "command_kvr.h"
 #include "command_packet.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ using Command = std::function<int(const QStringList&, QTextStream&, QTextStream&
 const std::map<QString, std::pair<Command, const char*>>& Commands()
 {
     static const std::map<QString, std::pair<Command, const char*>> commands = {
+        {"kvr", {qvs::cli::RunKvrCommand, "show or check a kvr configuration file"}},
         {"packet", {qvs::cli::RunPacketCommand, "build or read a QProt packet"}},
     };
     return commands;

@@ -59,6 +59,16 @@ constexpr int kComTypeCodes[] = {0, 2, 3};
 
 }  // namespace
 
+const char* PageTitle(ConfigPage page)
+{
+    switch (page) {
+    case ConfigPage::EMails: return texts::kPageEMails;
+    case ConfigPage::Tags: return texts::kPageTags;
+    case ConfigPage::SerialPort: break;
+    }
+    return texts::kPageSerialPort;
+}
+
 TConfigContent::TConfigContent(const TFlavourRules& rules, char separator)
     : m_rules(rules), m_separator(separator) {}
 

@@ -17,6 +17,9 @@ namespace qvs {
 // The pages of a configuration document.
 enum class ConfigPage { SerialPort, EMails, Tags };
 
+// "Serial Port", "E-Mails", "Tags".
+const char* PageTitle(ConfigPage page);
+
 // The first failing check of a validation: the message (error box), the page to bring forward,
 // the control to focus (by its object name) and whether that control is enabled, so may take the
 // focus. For a recipient, the address to select.

@@ -41,6 +41,11 @@ inline constexpr const char* kHostlinkCaption = "Kavro Hostlink Configuration - 
 inline constexpr const char* kDF1Caption = "Kavro DF1 Configuration - ";
 inline constexpr const char* kMilliseconds = "%d ms";
 
+// Pages.
+inline constexpr const char* kPageSerialPort = "Serial Port";
+inline constexpr const char* kPageEMails = "E-Mails";
+inline constexpr const char* kPageTags = "Tags";
+
 // Recipients.
 inline constexpr const char* kTooManyRecipients = "Can´t add more than 5 E-Mail Addresses.";
 inline constexpr const char* kConfirmDeleteRecipient =

@@ -1,0 +1,158 @@
+#include "command_kvr.h"
+
+#include "cli_exit_codes.h"
+#include "config_texts.h"
+#include "df1_config_content.h"
+#include "hostlink_config_content.h"
+#include "kvr_file.h"
+#include "kvr_record_format.h"
+#include "make_config_content.h"
+#include "modbus_config_content.h"
+#include "qprot_errors.h"
+#include "text_format.h"
+
+#include <QCommandLineParser>
+
+#include <memory>
+
+namespace qvs::cli {
+
+namespace {
+
+// A message box's "\r\n" is a line break on the terminal too.
+QString Shown(const std::string& text)
+{
+    return QString::fromStdString(text).replace("\r\n", "\n");
+}
+
+// The rows that do not parse, as "Tag TAG3 "NAME": <conversion error>", each with its position.
+template <typename Content, typename Tag>
+std::vector<std::pair<int, std::string>> RowProblems(const Content& content)
+{
+    std::vector<std::pair<int, std::string>> problems;
+    for (int i = 0; i < content.GetTagCount(); ++i) {
+        Tag tag;
+        try {
+            content.GetTagFromList(i, tag);
+        } catch (const ConversionError& e) {
+            problems.emplace_back(i, "Tag TAG" + std::to_string(i) + " \"" +
+                                         content.Rows()[static_cast<std::size_t>(i)].Caption +
+                                         "\": " + e.what());
+        }
+    }
+    return problems;
+}
+
+struct Reading {
+    std::vector<std::string> RowProblems;
+    std::string Record;  // JSON or text, of the rows that parse
+};
+
+template <typename Content, typename Tag>
+Reading ReadRecord(const TConfigContent& base, bool json)
+{
+    const auto& content = static_cast<const Content&>(base);
+    Reading reading;
+    Content shown = content;
+    const auto problems = RowProblems<Content, Tag>(content);
+    for (auto it = problems.rbegin(); it != problems.rend(); ++it) {
+        shown.SelectTag(it->first);
+        shown.DeleteSelectedTag();
+    }
+    for (const auto& problem : problems) reading.RowProblems.push_back(problem.second);
+    const auto config = std::make_unique<decltype(shown.GetAllConfig())>(shown.GetAllConfig());
+    reading.Record = json ? RecordJson(*config) : RecordText(*config);
+    return reading;
+}
+
+Reading Read(const TConfigContent& content, bool json)
+{
+    switch (content.Flavour()) {
+    case ConfigFlavour::Hostlink: return ReadRecord<THostlinkConfigContent, THostlinkTagConfig>(content, json);
+    case ConfigFlavour::DF1: return ReadRecord<TDF1ConfigContent, TDF1TagConfig>(content, json);
+    case ConfigFlavour::Modbus: break;
+    }
+    return ReadRecord<TModbusConfigContent, TModbusTagConfig>(content, json);
+}
+
+std::string Describe(const TValidationFailure& failure)
+{
+    std::string text = failure.Message + " [page \"" + PageTitle(failure.Page) + "\", " +
+                       failure.Field;
+    if (failure.Recipient >= 0) text += " #" + std::to_string(failure.Recipient + 1);
+    return text + "]";
+}
+
+}  // namespace
+
+int RunKvrCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Reads a kvr tag-configuration file.\n"
+        "  show FILE   prints the whole configuration (reading warnings on standard error)\n"
+        "  check FILE  prints every problem: reading warnings, validation, tag rows;\n"
+        "              exit 0 when there is none, 1 otherwise");
+    parser.addHelpOption();
+    parser.addOption({"json", "show: print the configuration as JSON."});
+    parser.addOption({"decimal-separator",
+                      "Decimal separator of numbers in tag rows (default: the locale's).", "char"});
+    parser.addPositionalArgument("show|check", "what to do");
+    parser.addPositionalArgument("FILE", "the kvr file");
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << "\n";
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        out << parser.helpText();
+        return kExitOk;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2 || (positional[0] != "show" && positional[0] != "check")) {
+        err << "usage: qvsctl kvr show FILE [--json] | qvsctl kvr check FILE\n";
+        return kExitUsage;
+    }
+    char separator = SystemDecimalSeparator();
+    if (parser.isSet("decimal-separator")) {
+        const QString value = parser.value("decimal-separator");
+        if (value.size() != 1 || value[0].unicode() > 0x7f) {
+            err << "the decimal separator is one character, such as . or ,\n";
+            return kExitUsage;
+        }
+        separator = value[0].toLatin1();
+    }
+
+    const std::string path = positional[1].toStdString();
+    const auto flavour = RecognizeKvrFile(path);
+    if (!flavour) {
+        err << Shown(FormatText(texts::kFileNotRecognized, path)) << "\n";
+        return kExitRefused;
+    }
+    const auto content = MakeConfigContent(*flavour, separator);
+    if (!content->Open(path)) {
+        err << Shown(FormatText(texts::kFileNotRecognized, path)) << "\n";
+        return kExitRefused;
+    }
+    for (const std::string& warning : content->ReadWarnings()) err << Shown(warning) << "\n";
+
+    const Reading reading = Read(*content, parser.isSet("json"));
+    if (positional[0] == "show") {
+        for (const std::string& problem : reading.RowProblems) err << Shown(problem) << "\n";
+        out << QString::fromStdString(reading.Record);
+        return reading.RowProblems.empty() ? kExitOk : kExitRefused;
+    }
+
+    // The reading warnings are on standard error already; they count as problems all the same.
+    std::vector<std::string> problems;
+    if (const auto failure = content->Validate()) problems.push_back(Describe(*failure));
+    else if (const auto refusal = content->ValidateForSend()) problems.push_back(Describe(*refusal));
+    problems.insert(problems.end(), reading.RowProblems.begin(), reading.RowProblems.end());
+    for (const std::string& problem : problems) out << Shown(problem) << "\n";
+    if (problems.empty() && content->ReadWarnings().empty()) {
+        out << "No problems found.\n";
+        return kExitOk;
+    }
+    return kExitRefused;
+}
+
+}  // namespace qvs::cli
