@@ -64,4 +64,28 @@ inline constexpr const char* kInvalidSmtpUsername = "Invalid SMTP Username";
 inline constexpr const char* kPasswordsDoNotMatch = "Passwords do not match";
 inline constexpr const char* kInvalidTimeBetweenRetries = "Invalid time between retries.";
 
+// Display names of the SMTP numbers in the reading warnings, per flavour.
+inline constexpr const char* kModbusTimeoutName = "E-mail delivery Timeout";
+inline constexpr const char* kModbusRetriesName = "E-mail delivery Retries";
+inline constexpr const char* kModbusRetryIntervalName = "Retry every";
+inline constexpr const char* kHostlinkTimeoutName = "E-Mail Sending Timeout";
+inline constexpr const char* kHostlinkRetriesName = "E-Mail Sending Retries";
+inline constexpr const char* kHostlinkRetryIntervalName = "Time between E-Mail sending retries";
+inline constexpr const char* kDF1TimeoutName = "E-mail delivery timeout";
+inline constexpr const char* kDF1RetriesName = "E-mail delivery retries";
+inline constexpr const char* kDF1RetryIntervalName = "Retry every";
+
+// Validation messages that differ per flavour.
+inline constexpr const char* kModbusInvalidTimeout = "Invalid E-Mail Delivery Timeout.";
+inline constexpr const char* kModbusInvalidRetries = "Invalid E-Mail Delivery Retries.";
+inline constexpr const char* kModbusInvalidAddress = "Invalid E-mail Address.";
+inline constexpr const char* kHostlinkInvalidTimeout = "Invalid Delivery Timeout.";
+inline constexpr const char* kHostlinkInvalidRetries = "Invalid Delivery Retries.";
+inline constexpr const char* kHostlinkInvalidAddress = "Invalid E-mail address.";
+inline constexpr const char* kDF1InvalidServer = "The SMTP Server is not valid.";
+inline constexpr const char* kDF1InvalidTimeout = "The E-Mail Sending Timeout is not valid.";
+inline constexpr const char* kDF1InvalidRetries = "The E-Mail Sending Retries is not valid.";
+inline constexpr const char* kDF1InvalidRetryInterval = "The time between retries is not valid.";
+inline constexpr const char* kDF1InvalidAddress = "The E-mail Address is not valid.";
+
 }  // namespace qvs::texts
