@@ -22,6 +22,8 @@ public:
 
     // The whole configuration. Throws the conversion errors above for a row or a number field
     // that does not convert (run Validate or ValidateForSend first).
+    // Only five recipients fit the record; a document holding a sixth one (from a file) is
+    // refused by ValidateForSend, which every send runs first.
     THostlinkKavroConfig GetAllConfig() const;
     // Fills the document from a record; every change counts as a change.
     void SetAllConfig(const THostlinkKavroConfig& config);

@@ -3,6 +3,7 @@
 #include "config_texts.h"
 #include "text_format.h"
 
+#include <atomic>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -53,6 +54,8 @@ std::optional<int32_t> ToInteger(std::string_view text)
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
+
+std::atomic<unsigned> s_saveCounter{0};
 
 long WriteToDescriptor(int fd, const char* data, std::size_t size)
 {
@@ -168,26 +171,32 @@ IniSaveResult IniStore::SaveWith(const std::string& path, FileAccess access,
     const std::string target = ResolvedTarget(path);
     const std::filesystem::path targetPath(target);
 
-    mode_t mode = 0600;
+    // A new file gets 0666 or 0600 less the umask (applied by open); an existing one keeps its
+    // rights, or becomes 0600 for OwnerOnly.
+    const mode_t createMode = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    std::optional<mode_t> keptMode;
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode)) return failed;
-        mode = access == FileAccess::OwnerOnly ? 0600 : (existing.st_mode & 07777);
-    } else if (access == FileAccess::Default) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+        keptMode = access == FileAccess::OwnerOnly ? 0600 : (existing.st_mode & 07777);
     }
 
     std::filesystem::path folder = targetPath.parent_path();
     if (folder.empty()) folder = ".";
-    std::string temporary =
-        (folder / ("." + targetPath.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = (folder / ("." + targetPath.filename().string() + ".tmp" +
+                               std::to_string(::getpid()) + "-" + std::to_string(++s_saveCounter)))
+                        .string();
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW,
+                    createMode);
+        if (fd < 0 && errno != EEXIST) break;
+    }
     if (fd < 0) return failed;
 
     const std::string text = Text();
-    bool ok = ::fchmod(fd, mode) == 0;
+    bool ok = !keptMode || ::fchmod(fd, *keptMode) == 0;
     std::size_t written = 0;
     while (ok && written < text.size()) {
         const long n = write(fd, text.data() + written, text.size() - written);

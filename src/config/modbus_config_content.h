@@ -23,6 +23,8 @@ public:
     // The whole configuration; `includeAuth` false leaves Auth, User and Password false and
     // empty (older firmware, see ModbusAuthRelaySupported). Throws the conversion errors above for a row or a number field
     // that does not convert (run Validate or ValidateForSend first).
+    // Only five recipients fit the record; a document holding a sixth one (from a file) is
+    // refused by ValidateForSend, which every send runs first.
     TModbusKavroConfig GetAllConfig(bool includeAuth = true) const;
     // Fills the document from a record; every change counts as a change.
     void SetAllConfig(const TModbusKavroConfig& config);

@@ -192,6 +192,12 @@ TEST(IniStoreFile, DefaultSaveKeepsTheRightsOfAnExistingFile)
     struct stat info {};
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    const mode_t previous = ::umask(027);
+    ASSERT_TRUE(store.Save(folder.File("new.kvr")));
+    ::umask(previous);
+    ASSERT_EQ(::stat(folder.File("new.kvr").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "a new file follows the umask";
 }
 
 TEST(IniStoreFile, SavingThroughASymbolicLinkKeepsTheLink)
