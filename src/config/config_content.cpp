@@ -149,6 +149,8 @@ TSaveOutcome TConfigContent::SaveAs(const std::string& path)
     m_fileName = path;
     m_captionName = path;
     m_hasFile = true;
+    // Bound to a path whose file does not hold this content yet: unsaved until a save succeeds.
+    SetSaved(false);
     return UpdateFile();
 }
 

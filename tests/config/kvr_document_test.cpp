@@ -580,6 +580,15 @@ TEST(KvrSaving, SaveAsStartsFromAnEmptyStoreAndAnInvalidDocumentWritesNothing)
     IniStore saved;
     saved.Load(second);
     EXPECT_FALSE(saved.SectionExists("NOTES"));
+
+    // A document without changes whose content fails validation is not saved under the new name.
+    WriteBytes(first, FileWith(ConfigFlavour::Hostlink, {{"SMTP", "FROM", "not an address"}}));
+    THostlinkConfigContent unchanged('.');
+    ASSERT_TRUE(unchanged.Open(first));
+    EXPECT_TRUE(unchanged.Saved());
+    EXPECT_TRUE(unchanged.SaveAs(folder.File("third.kvr")).Invalid);
+    EXPECT_FALSE(unchanged.Saved());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("third.kvr")));
 }
 
 TEST(KvrOpening, MissingOrUnreadableFilesOpenNothing)
