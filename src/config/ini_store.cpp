@@ -110,6 +110,8 @@ void IniStore::LoadFromText(std::string_view text)
     Clear();
     Section* current = nullptr;
     std::size_t pos = 0;
+    // A file saved by an editor as UTF-8 may begin with a byte-order mark.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") pos = 3;
     while (pos < text.size()) {
         std::size_t end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = text.size();

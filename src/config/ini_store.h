@@ -31,7 +31,8 @@ using IniWriteFunction = std::function<long(int fd, const char* data, std::size_
 // The content of one INI-style text file, held in memory: a kvr file of a configuration
 // document, or qvs.ini.
 //
-// Loading: lines end with CR LF, LF or CR alone; any byte may occur. Each line is trimmed of
+// Loading: lines end with CR LF, LF or CR alone; any byte may occur; a leading UTF-8 byte-order
+// mark is skipped. Each line is trimmed of
 // blanks (bytes up to 0x20). Empty lines and lines beginning with ";" are dropped, and so are
 // the lines before the first section. "[name]" opens a section (name trimmed); inside a section
 // a line holding "=" is an entry (name before the first "=", value after it, both trimmed), and

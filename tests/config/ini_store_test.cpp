@@ -42,6 +42,14 @@ TEST(IniStoreLoad, TrimsDropsCommentsAndKeepsOtherLines)
               "[general]\r\nfiletype=MB\r\nplain line\r\nA=b=c\r\n=empty name\r\n\r\n");
 }
 
+TEST(IniStoreLoad, AByteOrderMarkIsSkipped)
+{
+    IniStore store;
+    store.LoadFromText("\xEF\xBB\xBF[GENERAL]\r\nFILETYPE=MB\r\n");
+    EXPECT_EQ(store.ReadString("GENERAL", "FILETYPE", ""), "MB");
+    EXPECT_EQ(store.Text(), "[GENERAL]\r\nFILETYPE=MB\r\n\r\n");
+}
+
 TEST(IniStoreLoad, ValuesAreLiteral)
 {
     IniStore store;
