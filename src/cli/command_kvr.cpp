@@ -144,8 +144,7 @@ int RunKvrCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
 
     // The reading warnings are on standard error already; they count as problems all the same.
     std::vector<std::string> problems;
-    if (const auto failure = content->Validate()) problems.push_back(Describe(*failure));
-    else if (const auto refusal = content->ValidateForSend()) problems.push_back(Describe(*refusal));
+    for (const TValidationFailure& failure : content->AllProblems()) problems.push_back(Describe(failure));
     problems.insert(problems.end(), reading.RowProblems.begin(), reading.RowProblems.end());
     for (const std::string& problem : problems) out << Shown(problem) << "\n";
     if (problems.empty() && content->ReadWarnings().empty()) {

@@ -472,64 +472,79 @@ bool TConfigContent::MoveSelectedRecipientDown()
 
 // --- Validation --------------------------------------------------------------------------
 
-std::optional<TValidationFailure> TConfigContent::Validate() const { return Check(false); }
+std::optional<TValidationFailure> TConfigContent::Validate() const
+{
+    auto failures = Check(false, true);
+    if (failures.empty()) return std::nullopt;
+    return failures.front();
+}
 
-std::optional<TValidationFailure> TConfigContent::ValidateForSend() const { return Check(true); }
+std::optional<TValidationFailure> TConfigContent::ValidateForSend() const
+{
+    auto failures = Check(true, true);
+    if (failures.empty()) return std::nullopt;
+    return failures.front();
+}
 
-std::optional<TValidationFailure> TConfigContent::Check(bool forSend) const
+std::vector<TValidationFailure> TConfigContent::AllProblems() const { return Check(true, false); }
+
+std::vector<TValidationFailure> TConfigContent::Check(bool forSend, bool firstOnly) const
 {
     const TValidationTexts& messages = m_rules.Validation;
     const bool relay = m_email.Enable;
-    auto fail = [](const char* message, ConfigPage page, const char* field, bool enabled,
-                   int recipient = -1) {
-        return TValidationFailure{message, page, field, enabled, recipient};
+    std::vector<TValidationFailure> failures;
+    // True when validation is to stop here.
+    auto fail = [&](std::string message, ConfigPage page, const char* field, bool enabled,
+                    int recipient = -1) {
+        failures.push_back(TValidationFailure{std::move(message), page, field, enabled, recipient});
+        return firstOnly;
     };
 
     if (m_rules.HasPacketTimeout &&
-        !InRange(m_serial.PacketTimeout, content::kPacketTimeoutLowest, content::kPacketTimeoutHighest))
-        return fail(messages.PacketTimeout, ConfigPage::SerialPort, "txtPacketTout", true);
-    if ((relay && m_email.Server.empty()) ||
-        (!m_email.Server.empty() && !IsValidHostName(m_email.Server)))
-        return fail(messages.Server, ConfigPage::EMails, "txtEMailServer", relay);
-    if (!InRange(m_email.Timeout, content::kTimeoutLowest, content::kTimeoutHighest))
-        return fail(messages.Timeout, ConfigPage::EMails, "txtEMailTimeout", relay);
-    if (!InRange(m_email.Retries, content::kRetriesLowest, content::kRetriesHighest))
-        return fail(messages.Retries, ConfigPage::EMails, "txtEMailRetries", relay);
-    if (!InRange(m_email.RetryInterval, content::kRetryIntervalLowest, content::kRetryIntervalHighest))
-        return fail(messages.RetryInterval, ConfigPage::EMails, "txtEMailInterRetries", relay);
-    if ((relay && m_email.Sender.empty()) ||
-        (!m_email.Sender.empty() && !IsValidEmail(m_email.Sender)))
-        return fail(messages.Sender, ConfigPage::EMails, "txtEMailSender", relay);
+        !InRange(m_serial.PacketTimeout, content::kPacketTimeoutLowest, content::kPacketTimeoutHighest) &&
+        fail(messages.PacketTimeout, ConfigPage::SerialPort, "txtPacketTout", true))
+        return failures;
+    if (((relay && m_email.Server.empty()) ||
+         (!m_email.Server.empty() && !IsValidHostName(m_email.Server))) &&
+        fail(messages.Server, ConfigPage::EMails, "txtEMailServer", relay))
+        return failures;
+    if (!InRange(m_email.Timeout, content::kTimeoutLowest, content::kTimeoutHighest) &&
+        fail(messages.Timeout, ConfigPage::EMails, "txtEMailTimeout", relay))
+        return failures;
+    if (!InRange(m_email.Retries, content::kRetriesLowest, content::kRetriesHighest) &&
+        fail(messages.Retries, ConfigPage::EMails, "txtEMailRetries", relay))
+        return failures;
+    if (!InRange(m_email.RetryInterval, content::kRetryIntervalLowest, content::kRetryIntervalHighest) &&
+        fail(messages.RetryInterval, ConfigPage::EMails, "txtEMailInterRetries", relay))
+        return failures;
+    if (((relay && m_email.Sender.empty()) ||
+         (!m_email.Sender.empty() && !IsValidEmail(m_email.Sender))) &&
+        fail(messages.Sender, ConfigPage::EMails, "txtEMailSender", relay))
+        return failures;
 
-    auto recipients = [&]() -> std::optional<TValidationFailure> {
+    auto recipients = [&]() {
         for (std::size_t i = 0; i < m_recipients.size(); ++i)
-            if (!IsValidEmail(m_recipients[i]))
-                return fail(messages.Recipient, ConfigPage::EMails, "lstEMailRecipients", true,
-                            static_cast<int>(i));
-        return std::nullopt;
+            if (!IsValidEmail(m_recipients[i]) &&
+                fail(messages.Recipient, ConfigPage::EMails, "lstEMailRecipients", true,
+                     static_cast<int>(i)))
+                return true;
+        return false;
     };
-    auto authentication = [&]() -> std::optional<TValidationFailure> {
-        if (!AuthFieldsEnabled()) return std::nullopt;
-        if (m_email.User.empty())
-            return fail(messages.User, ConfigPage::EMails, "txtUser", true);
-        if (m_email.Password != m_email.Confirmation)
-            return fail(messages.Passwords, ConfigPage::EMails, "txtPass1", true);
-        return std::nullopt;
+    auto authentication = [&]() {
+        if (!AuthFieldsEnabled()) return false;
+        if (m_email.User.empty() && fail(messages.User, ConfigPage::EMails, "txtUser", true))
+            return true;
+        return m_email.Password != m_email.Confirmation &&
+               fail(messages.Passwords, ConfigPage::EMails, "txtPass1", true);
     };
-    if (messages.AuthBeforeRecipients) {
-        if (auto failure = authentication()) return failure;
-        if (auto failure = recipients()) return failure;
-    } else {
-        if (auto failure = recipients()) return failure;
-        if (auto failure = authentication()) return failure;
-    }
+    if (messages.AuthBeforeRecipients ? (authentication() || recipients())
+                                      : (recipients() || authentication()))
+        return failures;
 
-    if (forSend && m_recipients.size() > static_cast<std::size_t>(kMaxRecipients)) {
-        auto failure = fail("", ConfigPage::EMails, "lstEMailRecipients", true, kMaxRecipients);
-        failure.Message = FormatText(texts::kSixthRecipient, m_recipients[kMaxRecipients]);
-        return failure;
-    }
-    return std::nullopt;
+    if (forSend && m_recipients.size() > static_cast<std::size_t>(kMaxRecipients))
+        fail(FormatText(texts::kSixthRecipient, m_recipients[kMaxRecipients]), ConfigPage::EMails,
+             "lstEMailRecipients", true, kMaxRecipients);
+    return failures;
 }
 
 // --- "Tags" page -------------------------------------------------------------------------

@@ -196,6 +196,9 @@ public:
     // Validate, then the one check a send adds: a gateway takes five recipients, so a sixth one
     // (from a file) stops the send with a message instead of vanishing.
     std::optional<TValidationFailure> ValidateForSend() const;
+    // Every failing check of ValidateForSend, in order (each bad recipient on its own), for
+    // reports that list all problems at once.
+    std::vector<TValidationFailure> AllProblems() const;
 
     // --- "Tags" page -----------------------------------------------------------------------
     const std::vector<TTagRow>& Rows() const { return m_rows; }
@@ -226,7 +229,7 @@ private:
     void Assign(T& field, const T& value, ContentChange change);
     void SetListPosition(int& field, int position, std::size_t count, ContentChange change);
     void ResetControls();
-    std::optional<TValidationFailure> Check(bool forSend) const;
+    std::vector<TValidationFailure> Check(bool forSend, bool firstOnly) const;
 
     const TFlavourRules& m_rules;
     char m_separator;

@@ -134,9 +134,11 @@ TEST_F(KvrCommand, CheckReportsEveryProblem)
         text.assign(std::istreambuf_iterator<char>(in), {});
     }
     text.replace(text.find("SERVER="), 7, "SERVER=bad server");
+    text.replace(text.find("TOO_1="), 6, "TOO_1=nobody");
     const CliRun r = RunKvr({"check", Write("bad.kvr", text), "--decimal-separator", ","});
     EXPECT_EQ(r.code, kExitRefused);
     EXPECT_EQ(r.out, "Invalid SMTP Server. [page \"E-Mails\", txtEMailServer]\n"
+                     "Invalid E-mail Address. [page \"E-Mails\", lstEMailRecipients #1]\n"
                      "Tag TAG1 \"BAD\": 'x' is not a valid integer value\n");
 
     const CliRun warned = RunKvr({"check", NewFile(ConfigFlavour::Modbus, "[COM]\r\nPKTTOUT=99\r\n")});

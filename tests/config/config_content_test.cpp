@@ -259,6 +259,30 @@ TEST(ContentValidation, DF1ChecksTheUserBeforeTheRecipients)
     }
 }
 
+TEST(ContentValidation, AllProblemsListsEveryFailingCheckInOrder)
+{
+    auto document = NewDocument(ConfigFlavour::DF1);
+    AllValid(*document);
+    document->SetServer("bad server");
+    document->SetRetriesText("");
+    document->AddRecipient("bad");
+    document->SetUser("");
+    document->SetConfirmation("other");
+    document->AddRecipient("also bad");
+    std::vector<std::string> messages;
+    std::vector<int> recipients;
+    for (const auto& problem : document->AllProblems()) {
+        messages.push_back(problem.Message);
+        recipients.push_back(problem.Recipient);
+    }
+    EXPECT_EQ(messages, (std::vector<std::string>{
+                            "The SMTP Server is not valid.", "The E-Mail Sending Retries is not valid.",
+                            "Invalid SMTP Username", "Passwords do not match",
+                            "The E-mail Address is not valid.", "The E-mail Address is not valid."}));
+    EXPECT_EQ(recipients, (std::vector<int>{-1, -1, -1, -1, 2, 3}));
+    EXPECT_EQ(document->Validate()->Message, messages.front());
+}
+
 // --- Tag list ------------------------------------------------------------------------------
 
 TEST(ContentTags, AddReplaceGetDeleteAndNames)
