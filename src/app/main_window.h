@@ -1,0 +1,163 @@
+#pragma once
+
+#include "gateway_runner.h"
+#include "main_window_rules.h"
+#include "pending_device_data.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTreeView;
+
+namespace qvs::app {
+
+class DeviceTableModel;
+class DocumentRegistry;
+class IDiscovery;
+class IOptionsAccess;
+class IPrompts;
+class TInfoMessage;
+class TMDIChild;
+class TfrmAbout;
+class TfrmNewFile;
+class TfrmNoFeature;
+class TfrmOptions;
+class TfrmPassword;
+class TfrmSearchRemote;
+class TfrmVersion;
+
+// What the main window is built from; main() and the tests hand these in.
+struct MainFormParts {
+    IPrompts& Prompts;
+    DocumentRegistry& Documents;
+    IOptionsAccess& Options;
+    IDiscovery& Discovery;
+    std::unique_ptr<IGatewayClients> Clients;
+};
+
+// The frame of the application: documents, device list, actions, the connection.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(MainFormParts parts, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    QAction* Action(const QString& name) const;
+    bool Connected() const { return m_connected; }
+    const TDeviceData& ConnectedDevice() const { return m_connectedDevice; }
+    int NewFileCounter() const { return m_newFileCounter; }
+    DeviceTableModel& Devices() { return *m_devicesModel; }
+    QTreeView* DeviceList() const { return m_lstDevices; }
+    TMDIChild* ActiveDocument() const;
+    QList<TMDIChild*> Documents() const;
+    bool Busy() const;
+
+    // Opens a file as the document kind its content says; false when it is not recognised.
+    bool OpenFile(const QString& path);
+    // A new document of that kind named "noname" + counter; null when the kind has no window yet.
+    TMDIChild* NewDocument(DocumentKind kind);
+
+    // The exchanges, as callers see them; each calls back on the user-interface thread.
+    using ReplyHandler = std::function<void(const ExchangeReply&)>;
+    void SendHTTPServer(const QString& host, const QString& remoteHost, Endpoint endpoint, const TPacket& request,
+                        ReplyHandler done);
+    void SendHTTPAdminServer(const QString& info, const QString& host, const QString& remoteHost,
+                             const TPacket& request, ReplyHandler done);
+    void SendHTTPAdminNoInfo(const QString& host, const QString& remoteHost, const TPacket& request,
+                             ReplyHandler done);
+    void SinchronizeOptions();
+    // Connecting to a record built from a device-list row; done(true) when connected.
+    void ConnectToDevice(const TDeviceData& record, std::function<void(bool)> done);
+    // The record the connect and properties actions build from a device-list row.
+    TDeviceData RecordFromRow(int row) const;
+    int SelectedDeviceRow() const;
+
+    // The long-lived dialogs, for the tests' scripts.
+    TfrmPassword& PasswordDialog() const { return *m_frmPassword; }
+    TfrmSearchRemote& SearchRemoteDialog() const { return *m_frmSearchRemote; }
+    TfrmNewFile& NewFileDialog() const { return *m_frmNewFile; }
+    TfrmOptions& OptionsDialog() const { return *m_frmOptions; }
+    TfrmAbout& AboutDialog() const { return *m_frmAbout; }
+    TfrmVersion& VersionDialog() const { return *m_frmVersion; }
+    TfrmNoFeature& NoFeatureDialog() const { return *m_frmNoFeature; }
+    TInfoMessage& InfoMessage() const { return *m_info; }
+
+public slots:
+    void ApplicationUpdate();
+    void ActionListUpdate();
+
+signals:
+    void ConnectFinished(bool connected);
+    void LocalSearchFinished();
+    void RemoteSearchFinished(bool found);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenusAndBars();
+    void CreateCentralArea();
+    QMenu* BuildMenu(const QString& title, const char* const* names, size_t count);
+    void ScheduleUpdate();
+    QMdiSubWindow* ActiveSubWindow() const;
+    void AddDocument(TMDIChild* child);
+    void SetConnected(bool connected);
+    void UpdateWindowMenu();
+    void IdUDPServerUDPRead(const std::string& datagram);
+
+    void FileNewExecute();
+    void FileOpenExecute();
+    void DevicesSearchLocalExecute();
+    void DevicesSearchRemoteExecute();
+    void DevicesConnectExecute();
+    void ConfigurationSendToKavroExecute();
+    void ConfigurationGetFromKavroExecute();
+    void WebSiteSendToKavroExecute();
+    void WebSiteGetFromKavroExecute();
+    void ToolsOptionsExecute();
+    void ToolsAboutExecute();
+
+    IPrompts& m_prompts;
+    DocumentRegistry& m_documents;
+    IOptionsAccess& m_options;
+    IDiscovery& m_discovery;
+    GatewayRunner* m_runner;
+
+    bool m_connected = false;
+    TDeviceData m_connectedDevice;
+    int m_newFileCounter = 1;
+    int m_locatorMode = 0;
+    bool m_firstShown = false;
+    bool m_updatePending = false;
+
+    std::map<QString, QAction*> m_actions;
+    QMenu* m_windowMenu = nullptr;
+    QMenu* m_deviceListMenu = nullptr;
+    QMdiArea* m_mdi = nullptr;
+    QTreeView* m_lstDevices = nullptr;
+    DeviceTableModel* m_devicesModel = nullptr;
+    QLabel* m_hintPanel = nullptr;
+    QLabel* m_connectionPanel = nullptr;
+
+    TfrmPassword* m_frmPassword = nullptr;
+    TfrmSearchRemote* m_frmSearchRemote = nullptr;
+    TfrmNewFile* m_frmNewFile = nullptr;
+    TfrmOptions* m_frmOptions = nullptr;
+    TfrmAbout* m_frmAbout = nullptr;
+    TfrmVersion* m_frmVersion = nullptr;
+    TfrmNoFeature* m_frmNoFeature = nullptr;
+    TInfoMessage* m_info = nullptr;
+};
+
+}  // namespace qvs::app

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app_fakes.h"
+#include "document_registry.h"
+#include "main_window.h"
+#include "scripted_prompts.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qvs::app::testing {
+
+// A main window over fakes: Modbus, Hostlink and web-site documents exist, DF1 does not yet.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (DocumentKind kind : {DocumentKind::ModbusConfig, DocumentKind::HostlinkConfig, DocumentKind::Site})
+            Registry.RegisterWindow(kind, [kind](IPrompts& p) { return new FakeDocument(p, kind); });
+        Shared = std::make_shared<FakeClients::Shared>();
+        MakeWindow(std::make_unique<FakeClients>(Shared));
+    }
+
+    void MakeWindow(std::unique_ptr<IGatewayClients> clients)
+    {
+        Window.reset();
+        Window = std::make_unique<TMainForm>(
+            MainFormParts{Prompts, Registry, Options, Discovery, std::move(clients)});
+        Window->resize(1100, 720);
+        Window->show();
+    }
+
+    void TearDown() override
+    {
+        // Whatever is left open closes without asking.
+        for (TMDIChild* doc : Window->Documents())
+            if (auto* fake = qobject_cast<FakeDocument*>(doc); fake && !fake->Saved())
+                Prompts.ExpectMessage(PromptKind::Confirmation,
+                                      QString("File \"%1\" has Changed. Save this file?")
+                                          .arg(SavePromptName(fake->FileName(), fake->HasFile())),
+                                      PromptAnswer::No);
+        Window->close();
+        Window.reset();
+        Prompts.VerifyDone();
+    }
+
+    void Update()
+    {
+        QCoreApplication::processEvents();
+        Window->ApplicationUpdate();
+        Window->ActionListUpdate();
+    }
+
+    bool Enabled(const char* name) { return Window->Action(name)->isEnabled(); }
+
+    FakeDocument* NewFake(DocumentKind kind)
+    {
+        auto* doc = qobject_cast<FakeDocument*>(Window->NewDocument(kind));
+        Update();
+        return doc;
+    }
+
+    ScriptedPrompts Prompts;
+    DocumentRegistry Registry;
+    MemoryOptions Options;
+    FakeDiscovery Discovery;
+    std::shared_ptr<FakeClients::Shared> Shared;
+    std::unique_ptr<TMainForm> Window;
+};
+
+}  // namespace qvs::app::testing
