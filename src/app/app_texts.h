@@ -54,8 +54,6 @@ inline constexpr const char* kNoResponse = "No Response from Device. Check the c
 inline constexpr const char* kNotValidResponse = "Not Valid Response from Device.";
 inline constexpr const char* kGettingData = "Getting Data from Devices in Network...";
 inline constexpr const char* kSettingData = "Setting Device Data...";
-inline constexpr const char* kConflicting =
-    "Other Application is conflicting with QVS Communication.\r\nClose the other application and try again.";
 
 // Device list headers
 inline constexpr const char* kColDevice = "Device";

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "gateway_exchange.h"
 #include "packet_exchange.h"
 
 #include <string>
 
 namespace qvs::app {
-
-// The proxy parameters of the client used for remote gateways.
-struct HttpProxySettings {
-    std::string Server;
-    int Port = 0;
-    bool BasicAuth = false;
-    std::string User;
-    std::string Password;
-};
 
 // The main window's two HTTP clients: the local one for LAN addresses, the remote one (through the
 // proxy) for gateways found by remote search. Used from the gateway worker thread only.
@@ -23,7 +15,22 @@ public:
     // "http://" + (remote host, or host when it is empty) + "/" + endpoint.
     virtual ExchangeReply Exchange(const std::string& host, const std::string& remoteHost, Endpoint endpoint,
                                    const TPacket& request) = 0;
-    virtual void SetProxy(const HttpProxySettings& proxy) = 0;
+    virtual void SetProxy(const HttpProxyOptions& proxy) = 0;
+};
+
+// The real clients, over libcurl.
+class LiveGatewayClients : public IGatewayClients {
+public:
+    explicit LiveGatewayClients(int readTimeoutMs = HttpClient::kDefaultReadTimeoutMs) : m_exchange(readTimeoutMs) {}
+    ExchangeReply Exchange(const std::string& host, const std::string& remoteHost, Endpoint endpoint,
+                           const TPacket& request) override
+    {
+        return m_exchange.ExchangeVia(host, remoteHost, endpoint, request);
+    }
+    void SetProxy(const HttpProxyOptions& proxy) override { m_exchange.SinchronizeOptions(proxy); }
+
+private:
+    GatewayExchange m_exchange;
 };
 
 }  // namespace qvs::app

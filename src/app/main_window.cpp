@@ -4,8 +4,8 @@
 #include "action_table.h"
 #include "app_texts.h"
 #include "artwork.h"
-#include "device_table_model.h"
-#include "discovery.h"
+#include "device_list_model.h"
+#include "device_locator.h"
 #include "document_registry.h"
 #include "dscpkt.h"
 #include "info_message.h"
@@ -58,7 +58,7 @@ TMainForm::TMainForm(MainFormParts parts, QWidget* parent)
       m_prompts(parts.Prompts),
       m_documents(parts.Documents),
       m_options(parts.Options),
-      m_discovery(parts.Discovery),
+      m_locator(parts.Locator),
       m_runner(new GatewayRunner(std::move(parts.Clients), this))
 {
     setObjectName("MainForm");
@@ -98,6 +98,18 @@ TMainForm::TMainForm(MainFormParts parts, QWidget* parent)
             });
     });
     connect(m_runner, &GatewayRunner::BusyChanged, this, &TMainForm::ScheduleUpdate);
+    connect(&m_locator, &DeviceLocator::deviceFound, this, [this](const TDeviceData& device) {
+        if (m_searching)
+            m_devicesModel->AddDeviceToList(device);
+    });
+    connect(&m_locator, &DeviceLocator::searchFinished, this, [this] {
+        m_searching = false;
+        m_info->hide();
+        ActionListUpdate();
+        emit LocalSearchFinished();
+    });
+    connect(&m_locator, &DeviceLocator::error, this, [this](const QString& message) { m_prompts.Error(message); });
+    connect(&m_locator, &DeviceLocator::warning, this, [this](const QString& message) { m_prompts.Warning(message); });
 
     ApplicationUpdate();
     ActionListUpdate();
@@ -248,7 +260,7 @@ void TMainForm::CreateCentralArea()
     m_mdi->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &TMainForm::ScheduleUpdate);
 
-    m_devicesModel = new DeviceTableModel(this);
+    m_devicesModel = new DeviceListModel(this);
     m_lstDevices = new QTreeView(this);
     m_lstDevices->setObjectName("lstDevices");
     m_lstDevices->setModel(m_devicesModel);
@@ -259,8 +271,8 @@ void TMainForm::CreateCentralArea()
     m_lstDevices->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstDevices->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstDevices->setContextMenuPolicy(Qt::CustomContextMenu);
-    for (int column : {DeviceTableModel::HasHostName, DeviceTableModel::IsKavro, DeviceTableModel::Flavour})
-        m_lstDevices->setColumnHidden(column, true);
+    for (int column = 0; column < DeviceListModel::kColumns; ++column)
+        m_lstDevices->setColumnHidden(column, DeviceListModel::IsHiddenColumn(column));
     const int widths[] = {130, 110, 140, 90, 50, 110, 110, 110, 140};
     for (int i = 0; i < 9; ++i)
         m_lstDevices->setColumnWidth(i, widths[i]);
@@ -297,9 +309,9 @@ void TMainForm::showEvent(QShowEvent* event)
     if (m_firstShown)
         return;
     m_firstShown = true;
-    m_discovery.SetHandler([this](const std::string& datagram) { IdUDPServerUDPRead(datagram); });
+    m_locator.Open();
     SinchronizeOptions();
-    m_locatorMode = 0;
+    m_locator.SetDeviceLocatorAction(DeviceLocator::Mode::Idle);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -402,8 +414,8 @@ void TMainForm::ActionListUpdate()
     std::optional<SelectedRow> selected;
     const int row = SelectedDeviceRow();
     if (row >= 0)
-        selected = SelectedRow{m_devicesModel->Cell(row, DeviceTableModel::Device),
-                               m_devicesModel->Cell(row, DeviceTableModel::MAC)};
+        selected = SelectedRow{Q(m_devicesModel->RowCells(row)[DeviceListModel::ColDevice]),
+                               Q(m_devicesModel->RowCells(row)[DeviceListModel::ColMAC])};
     QAction* connectAction = Action("DevicesConnect");
     const DeviceActionsView view = qvs::app::ActionListUpdate(selected, connectAction->isChecked());
     QAction* properties = Action("DevicesProperties");
@@ -412,8 +424,8 @@ void TMainForm::ActionListUpdate()
     properties->setToolTip(view.PropertiesHint);
     properties->setEnabled(view.PropertiesEnabled && !m_runner->Busy());
     connectAction->setEnabled(view.ConnectEnabled && !m_runner->Busy());
-    Action("DevicesSearchLocal")->setEnabled(!m_runner->Busy() && m_locatorMode == 0);
-    Action("DevicesSearchRemote")->setEnabled(!m_runner->Busy() && m_locatorMode == 0);
+    Action("DevicesSearchLocal")->setEnabled(!m_runner->Busy() && !m_searching);
+    Action("DevicesSearchRemote")->setEnabled(!m_runner->Busy() && !m_searching);
 }
 
 void TMainForm::AddDocument(TMDIChild* child)
@@ -529,8 +541,9 @@ void TMainForm::SendHTTPAdminNoInfo(const QString& host, const QString& remoteHo
 
 void TMainForm::SinchronizeOptions()
 {
-    HttpProxySettings proxy;
+    HttpProxyOptions proxy;
     const StoredOptions stored = m_options.Read();
+    proxy.Enabled = stored.HTTPEnabled;
     if (stored.HTTPEnabled) {
         proxy.Server = stored.HTTPServer;
         proxy.Port = stored.HTTPPort;
@@ -545,26 +558,14 @@ void TMainForm::SinchronizeOptions()
 
 void TMainForm::DevicesSearchLocalExecute()
 {
-    if (m_locatorMode != 0)
+    if (m_searching)
         return;
     m_devicesModel->RemoveLocalRows();
-    if (!m_discovery.Send("HELLO()"))
-        m_prompts.Error(texts::kConflicting);
-    m_locatorMode = 1;
+    m_searching = true;
     ActionListUpdate();
+    // A failed send shows its message; the wait runs all the same.
+    m_locator.StartSearch();
     m_info->ShowText(texts::kGettingData);
-    QTimer::singleShot(500, this, [this] {
-        m_locatorMode = 0;
-        m_info->hide();
-        ActionListUpdate();
-        emit LocalSearchFinished();
-    });
-}
-
-void TMainForm::IdUDPServerUDPRead(const std::string& datagram)
-{
-    if (m_locatorMode == 1 && IsListPacket("NTM", datagram))
-        m_devicesModel->AddDeviceToList(GetDeviceData(datagram));
 }
 
 void TMainForm::DevicesSearchRemoteExecute()
@@ -584,7 +585,7 @@ void TMainForm::DevicesSearchRemoteExecute()
 
 TDeviceData TMainForm::RecordFromRow(int row) const
 {
-    const TDeviceData& cells = m_devicesModel->Row(row);
+    const TDeviceData& cells = m_devicesModel->Device(row);
     TDeviceData record;
     record.Name = cells.Name;
     record.Host = cells.Host;

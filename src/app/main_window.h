@@ -2,7 +2,7 @@
 
 #include "gateway_runner.h"
 #include "main_window_rules.h"
-#include "pending_device_data.h"
+#include "device_data.h"
 
 #include <QMainWindow>
 
@@ -17,11 +17,14 @@ class QMdiSubWindow;
 class QMenu;
 class QTreeView;
 
+namespace qvs {
+class DeviceListModel;
+class DeviceLocator;
+}
+
 namespace qvs::app {
 
-class DeviceTableModel;
 class DocumentRegistry;
-class IDiscovery;
 class IOptionsAccess;
 class IPrompts;
 class TInfoMessage;
@@ -39,7 +42,7 @@ struct MainFormParts {
     IPrompts& Prompts;
     DocumentRegistry& Documents;
     IOptionsAccess& Options;
-    IDiscovery& Discovery;
+    DeviceLocator& Locator;
     std::unique_ptr<IGatewayClients> Clients;
 };
 
@@ -54,7 +57,7 @@ public:
     bool Connected() const { return m_connected; }
     const TDeviceData& ConnectedDevice() const { return m_connectedDevice; }
     int NewFileCounter() const { return m_newFileCounter; }
-    DeviceTableModel& Devices() { return *m_devicesModel; }
+    DeviceListModel& Devices() { return *m_devicesModel; }
     QTreeView* DeviceList() const { return m_lstDevices; }
     TMDIChild* ActiveDocument() const;
     QList<TMDIChild*> Documents() const;
@@ -114,7 +117,6 @@ private:
     void AddDocument(TMDIChild* child);
     void SetConnected(bool connected);
     void UpdateWindowMenu();
-    void IdUDPServerUDPRead(const std::string& datagram);
 
     void FileNewExecute();
     void FileOpenExecute();
@@ -131,13 +133,13 @@ private:
     IPrompts& m_prompts;
     DocumentRegistry& m_documents;
     IOptionsAccess& m_options;
-    IDiscovery& m_discovery;
+    DeviceLocator& m_locator;
     GatewayRunner* m_runner;
 
     bool m_connected = false;
     TDeviceData m_connectedDevice;
     int m_newFileCounter = 1;
-    int m_locatorMode = 0;
+    bool m_searching = false;
     bool m_firstShown = false;
     bool m_updatePending = false;
 
@@ -146,7 +148,7 @@ private:
     QMenu* m_deviceListMenu = nullptr;
     QMdiArea* m_mdi = nullptr;
     QTreeView* m_lstDevices = nullptr;
-    DeviceTableModel* m_devicesModel = nullptr;
+    DeviceListModel* m_devicesModel = nullptr;
     QLabel* m_hintPanel = nullptr;
     QLabel* m_connectionPanel = nullptr;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main_window_rules.h"
-#include "pending_device_data.h"
+#include "device_data.h"
 
 #include <QWidget>
 

@@ -2,6 +2,10 @@
 
 #include <string>
 
+namespace qvs {
+class QVSOptions;
+}
+
 namespace qvs::app {
 
 // The proxy settings as stored in qvs.ini.
@@ -29,6 +33,17 @@ public:
     virtual ~IOptionsAccess() = default;
     virtual StoredOptions Read() = 0;
     virtual void Write(const StoredOptions& options) = 0;
+};
+
+// The settings file itself, one read or write per setting.
+class QVSOptionsAccess : public IOptionsAccess {
+public:
+    explicit QVSOptionsAccess(QVSOptions& options) : m_options(options) {}
+    StoredOptions Read() override;
+    void Write(const StoredOptions& options) override;
+
+private:
+    QVSOptions& m_options;
 };
 
 }  // namespace qvs::app

@@ -5,7 +5,9 @@
 #include "main_window.h"
 #include "options_access.h"
 #include "qt_prompts.h"
-#include "udp_discovery.h"
+#include "device_locator.h"
+#include "gateway_clients.h"
+#include "qvs_options.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -20,39 +22,6 @@
 namespace {
 
 using namespace qvs::app;
-
-// Until the HTTP clients and the settings file are wired in, exchanges fail and settings stay in memory.
-class PendingClients : public IGatewayClients {
-public:
-    qvs::ExchangeReply Exchange(const std::string&, const std::string&, qvs::Endpoint, const qvs::TPacket&) override
-    {
-        return {false, {}, "no HTTP client"};
-    }
-    void SetProxy(const HttpProxySettings&) override {}
-};
-
-class MemoryOptions : public IOptionsAccess {
-public:
-    StoredOptions Read() override { return m_options; }
-    void Write(const StoredOptions& options) override { m_options = options; }
-
-private:
-    StoredOptions m_options;
-};
-
-bool ParseTarget(const QString& text, QHostAddress& address, quint16& port)
-{
-    const int colon = text.lastIndexOf(':');
-    const QString host = colon >= 0 ? text.left(colon) : text;
-    if (colon >= 0) {
-        bool ok = false;
-        const uint value = text.mid(colon + 1).toUInt(&ok);
-        if (!ok || value == 0 || value > 65535)
-            return false;
-        port = static_cast<quint16>(value);
-    }
-    return address.setAddress(host) && address.protocol() == QAbstractSocket::IPv4Protocol;
-}
 
 // Resident memory in kB, from /proc.
 long ResidentKilobytes()
@@ -95,10 +64,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "qvs: give at most one file to open\n");
         return 2;
     }
-    QHostAddress address;
-    quint16 port = 998;
-    if (!ParseTarget(parser.value(target), address, port)) {
-        std::fprintf(stderr, "qvs: not a valid discovery target: %s\n", qPrintable(parser.value(target)));
+    QString targetError;
+    const auto discoveryTarget = qvs::ParseDiscoveryTarget(parser.value(target), &targetError);
+    if (!discoveryTarget) {
+        std::fprintf(stderr, "qvs: --discovery-target: %s\n", qPrintable(targetError));
         return 2;
     }
     const int splashTime = qMax(0, parser.value(splashMs).toInt());
@@ -108,15 +77,16 @@ int main(int argc, char* argv[])
 
     QtPrompts prompts;
     DocumentRegistry documents;
-    MemoryOptions options;
-    UdpDiscovery discovery(address, port);
+    qvs::QVSOptions settingsFile(qvs::QVSOptions::ApplicationFileName());
+    QVSOptionsAccess options(settingsFile);
+    qvs::DeviceLocator::Settings locatorSettings;
+    locatorSettings.Target = *discoveryTarget;
+    qvs::DeviceLocator locator(locatorSettings);
     std::unique_ptr<TMainForm> mainForm;
 
-    const qint64 splashShownAt = clock.elapsed();
     QTimer::singleShot(splashTime, [&] {
-        QApplication::setApplicationDisplayName(QString());
         mainForm = std::make_unique<TMainForm>(
-            MainFormParts{prompts, documents, options, discovery, std::make_unique<PendingClients>()});
+            MainFormParts{prompts, documents, options, locator, std::make_unique<LiveGatewayClients>()});
         prompts.SetParent(mainForm.get());
         mainForm->showMaximized();
         splash->finish(mainForm.get());
@@ -134,7 +104,6 @@ int main(int argc, char* argv[])
             });
         }
     });
-    (void)splashShownAt;
     const int result = app.exec();
     mainForm.reset();
     return result;

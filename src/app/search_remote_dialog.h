@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pending_device_data.h"
+#include "device_data.h"
 
 #include <QDialog>
 

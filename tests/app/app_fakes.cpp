@@ -66,25 +66,27 @@ ExchangeReply FakeClients::Exchange(const std::string& host, const std::string& 
     return {true, TPacket(found->second), {}};
 }
 
-void FakeClients::SetProxy(const HttpProxySettings& proxy)
+void FakeClients::SetProxy(const HttpProxyOptions& proxy)
 {
     std::lock_guard lock(m_shared->Lock);
     m_shared->Proxy = proxy;
     ++m_shared->ProxyUpdates;
 }
 
-bool FakeDiscovery::Send(const std::string& datagram)
+UdpAnswerer::UdpAnswerer()
 {
-    Sent.push_back(datagram);
-    if (!SendWorks)
-        return false;
-    const auto answers = Answers;
-    QTimer::singleShot(0, [this, answers] {
-        for (const auto& answer : answers)
-            if (m_handler)
-                m_handler(answer);
+    m_socket.bind(QHostAddress::LocalHost, 0);
+    connect(&m_socket, &QUdpSocket::readyRead, this, [this] {
+        while (m_socket.hasPendingDatagrams()) {
+            QHostAddress from;
+            quint16 port = 0;
+            QByteArray data(static_cast<qsizetype>(m_socket.pendingDatagramSize()), '\0');
+            m_socket.readDatagram(data.data(), data.size(), &from, &port);
+            Received.push_back(data.toStdString());
+            for (const auto& answer : Answers)
+                m_socket.writeDatagram(QByteArray::fromStdString(answer), from, port);
+        }
     });
-    return true;
 }
 
 }  // namespace qvs::app::testing

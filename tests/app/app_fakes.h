@@ -1,9 +1,11 @@
 #pragma once
 
-#include "discovery.h"
 #include "gateway_clients.h"
 #include "mdi_child.h"
 #include "options_access.h"
+
+#include <QHostAddress>
+#include <QUdpSocket>
 
 #include <map>
 #include <mutex>
@@ -54,28 +56,29 @@ public:
         std::mutex Lock;
         std::map<std::string, std::string> Replies;  // command name -> reply text; missing = no response
         std::vector<Request> Requests;
-        HttpProxySettings Proxy;
+        HttpProxyOptions Proxy;
         int ProxyUpdates = 0;
     };
     explicit FakeClients(std::shared_ptr<Shared> shared) : m_shared(std::move(shared)) {}
     ExchangeReply Exchange(const std::string& host, const std::string& remoteHost, Endpoint endpoint,
                            const TPacket& request) override;
-    void SetProxy(const HttpProxySettings& proxy) override;
+    void SetProxy(const HttpProxyOptions& proxy) override;
 
 private:
     std::shared_ptr<Shared> m_shared;
 };
 
-class FakeDiscovery : public IDiscovery {
+// A UDP peer on loopback that answers every datagram with the scripted answers.
+class UdpAnswerer : public QObject {
+    Q_OBJECT
 public:
-    void SetHandler(Handler handler) override { m_handler = std::move(handler); }
-    bool Send(const std::string& datagram) override;
-    std::vector<std::string> Sent;
-    std::vector<std::string> Answers;  // delivered on the next event-loop turn after a send
-    bool SendWorks = true;
+    UdpAnswerer();
+    quint16 Port() const { return m_socket.localPort(); }
+    std::vector<std::string> Received;
+    std::vector<std::string> Answers;
 
 private:
-    Handler m_handler;
+    QUdpSocket m_socket;
 };
 
 class MemoryOptions : public IOptionsAccess {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app_fakes.h"
+#include "device_locator.h"
 #include "document_registry.h"
 #include "main_window.h"
 #include "scripted_prompts.h"
@@ -13,6 +14,8 @@
 
 namespace qvs::app::testing {
 
+using qvs::DeviceLocator;
+
 // A main window over fakes: Modbus, Hostlink and web-site documents exist, DF1 does not yet.
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -21,14 +24,26 @@ protected:
         for (DocumentKind kind : {DocumentKind::ModbusConfig, DocumentKind::HostlinkConfig, DocumentKind::Site})
             Registry.RegisterWindow(kind, [kind](IPrompts& p) { return new FakeDocument(p, kind); });
         Shared = std::make_shared<FakeClients::Shared>();
+        Locator = std::make_unique<DeviceLocator>(LoopbackLocator(Answerer.Port()));
         MakeWindow(std::make_unique<FakeClients>(Shared));
+    }
+
+    // Searches go to a peer on loopback from a free port, never to the broadcast address.
+    static DeviceLocator::Settings LoopbackLocator(quint16 port)
+    {
+        DeviceLocator::Settings settings;
+        settings.Target.Address = QHostAddress::LocalHost;
+        settings.Target.Port = port;
+        settings.LocalPort = 0;
+        settings.LocalAddresses = {QHostAddress::LocalHost};
+        return settings;
     }
 
     void MakeWindow(std::unique_ptr<IGatewayClients> clients)
     {
         Window.reset();
         Window = std::make_unique<TMainForm>(
-            MainFormParts{Prompts, Registry, Options, Discovery, std::move(clients)});
+            MainFormParts{Prompts, Registry, Options, *Locator, std::move(clients)});
         Window->resize(1100, 720);
         Window->show();
     }
@@ -66,7 +81,8 @@ protected:
     ScriptedPrompts Prompts;
     DocumentRegistry Registry;
     MemoryOptions Options;
-    FakeDiscovery Discovery;
+    UdpAnswerer Answerer;
+    std::unique_ptr<DeviceLocator> Locator;
     std::shared_ptr<FakeClients::Shared> Shared;
     std::unique_ptr<TMainForm> Window;
 };

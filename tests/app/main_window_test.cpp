@@ -1,6 +1,6 @@
 #include "action_table.h"
 #include "app_texts.h"
-#include "device_table_model.h"
+#include "device_list_model.h"
 #include "main_window_fixture.h"
 #include "info_message.h"
 #include "new_file_dialog.h"
@@ -17,6 +17,8 @@
 
 using namespace qvs::app;
 using namespace qvs::app::testing;
+using qvs::DeviceListModel;
+using qvs::DeviceLocator;
 
 namespace {
 
@@ -323,7 +325,7 @@ TEST_F(MainWindowTest, LocalSearchListsAnswersSortedAndKeepsRemoteRows)
     remote.RemoteHost = "plant.example.com";
     remote.Host = "far";
     Window->Devices().AddDeviceToList(remote);
-    Discovery.Answers = {
+    Answerer.Answers = {
         "NTM(1118,2.0.5,AA-BB-CC-DD-EE-02,192.168.1.20,255.255.255.0,192.168.1.1,0)",
         "NTM(1118,2.0.5,AA-BB-CC-DD-EE-02,192.168.1.99,255.255.255.0,192.168.1.1,0)",
         "HELLO()",
@@ -332,49 +334,56 @@ TEST_F(MainWindowTest, LocalSearchListsAnswersSortedAndKeepsRemoteRows)
     };
     QSignalSpy done(Window.get(), &TMainForm::LocalSearchFinished);
     Window->Action("DevicesSearchLocal")->trigger();
-    EXPECT_EQ(std::vector<std::string>{"HELLO()"}, Discovery.Sent);
     EXPECT_TRUE(Window->InfoMessage().isVisible());
     EXPECT_EQ(texts::kGettingData, Str(Window->InfoMessage().Text()));
     ASSERT_TRUE(done.wait(5000));
+    EXPECT_EQ(std::vector<std::string>{"HELLO()"}, Answerer.Received);
     EXPECT_FALSE(Window->InfoMessage().isVisible());
-    DeviceTableModel& rows = Window->Devices();
-    ASSERT_EQ(3, rows.rowCount());
-    EXPECT_EQ("Kavro-10-MB", Str(rows.Cell(0, DeviceTableModel::Device)));
-    EXPECT_EQ("192.168.1.20", Str(rows.Cell(0, DeviceTableModel::IP)));  // the first answer counts
-    EXPECT_EQ("-", Str(rows.Cell(0, DeviceTableModel::Host)));
-    EXPECT_EQ("No", Str(rows.Cell(0, DeviceTableModel::DHCP)));
-    EXPECT_EQ("0", Str(rows.Cell(0, DeviceTableModel::HasHostName)));
-    EXPECT_EQ("1", Str(rows.Cell(0, DeviceTableModel::IsKavro)));
-    EXPECT_EQ("0", Str(rows.Cell(0, DeviceTableModel::Flavour)));
-    EXPECT_EQ("Kavro-1C-HL", Str(rows.Cell(1, DeviceTableModel::Device)));
-    EXPECT_EQ("plant.example.com", Str(rows.Cell(1, DeviceTableModel::RemoteHost)));  // the remote row stays
-    EXPECT_EQ("far", Str(rows.Cell(1, DeviceTableModel::Host)));
-    EXPECT_EQ("Olvar-A", Str(rows.Cell(2, DeviceTableModel::Device)));
-    EXPECT_EQ("plant-1", Str(rows.Cell(2, DeviceTableModel::Host)));
-    EXPECT_EQ("1", Str(rows.Cell(2, DeviceTableModel::HasHostName)));
-    EXPECT_EQ("0", Str(rows.Cell(2, DeviceTableModel::IsKavro)));
+    DeviceListModel& rows = Window->Devices();
+    ASSERT_EQ(3, rows.Count());
+    EXPECT_EQ("Kavro-10-MB", rows.RowCells(0)[DeviceListModel::ColDevice]);
+    EXPECT_EQ("192.168.1.20", rows.RowCells(0)[DeviceListModel::ColIP]);  // the first answer counts
+    EXPECT_EQ("-", rows.RowCells(0)[DeviceListModel::ColHost]);
+    EXPECT_EQ("No", rows.RowCells(0)[DeviceListModel::ColDHCP]);
+    EXPECT_EQ("0", rows.RowCells(0)[DeviceListModel::ColHasHostName]);
+    EXPECT_EQ("1", rows.RowCells(0)[DeviceListModel::ColIsKavro]);
+    EXPECT_EQ("0", rows.RowCells(0)[DeviceListModel::ColFlavour]);
+    EXPECT_EQ("Kavro-1C-HL", rows.RowCells(1)[DeviceListModel::ColDevice]);
+    EXPECT_EQ("plant.example.com", rows.RowCells(1)[DeviceListModel::ColRemoteHost]);  // the remote row stays
+    EXPECT_EQ("far", rows.RowCells(1)[DeviceListModel::ColHost]);
+    EXPECT_EQ("Olvar-A", rows.RowCells(2)[DeviceListModel::ColDevice]);
+    EXPECT_EQ("plant-1", rows.RowCells(2)[DeviceListModel::ColHost]);
+    EXPECT_EQ("1", rows.RowCells(2)[DeviceListModel::ColHasHostName]);
+    EXPECT_EQ("0", rows.RowCells(2)[DeviceListModel::ColIsKavro]);
 
     // A second search drops the local rows first.
-    Discovery.Answers.clear();
+    Answerer.Answers.clear();
     Window->Action("DevicesSearchLocal")->trigger();
     ASSERT_TRUE(done.wait(5000));
-    ASSERT_EQ(1, Window->Devices().rowCount());
-    EXPECT_EQ("plant.example.com", Str(Window->Devices().Cell(0, DeviceTableModel::RemoteHost)));
+    ASSERT_EQ(1, Window->Devices().Count());
+    EXPECT_EQ("plant.example.com", Window->Devices().RowCells(0)[DeviceListModel::ColRemoteHost]);
 }
 
 TEST_F(MainWindowTest, SearchWhenSendingFailsSaysSoAndStillWaits)
 {
-    Discovery.SendWorks = false;
-    Prompts.ExpectMessage(PromptKind::Error, texts::kConflicting);
+    // No address to send from: the send fails as when another program holds the port.
+    DeviceLocator::Settings settings = LoopbackLocator(Answerer.Port());
+    settings.LocalAddresses = {QHostAddress("192.0.2.1")};
+    Window.reset();
+    Locator = std::make_unique<DeviceLocator>(settings);
+    MakeWindow(std::make_unique<FakeClients>(Shared));
+    Prompts.ExpectMessage(PromptKind::Error,
+                          "Other Application is conflicting with QVS Communication.\r\nClose the other application "
+                          "and try again.");
     QSignalSpy done(Window.get(), &TMainForm::LocalSearchFinished);
     Window->Action("DevicesSearchLocal")->trigger();
     ASSERT_TRUE(done.wait(5000));
-    EXPECT_EQ(0, Window->Devices().rowCount());
+    EXPECT_EQ(0, Window->Devices().Count());
 }
 
 TEST_F(MainWindowTest, SelectingARowNamesPropertiesAndEnablesConnect)
 {
-    Discovery.Answers = {"NTM(1118,2.0.5,AA-BB-CC-DD-EE-02,192.168.1.20,255.255.255.0,192.168.1.1,0)"};
+    Answerer.Answers = {"NTM(1118,2.0.5,AA-BB-CC-DD-EE-02,192.168.1.20,255.255.255.0,192.168.1.1,0)"};
     QSignalSpy done(Window.get(), &TMainForm::LocalSearchFinished);
     Window->Action("DevicesSearchLocal")->trigger();
     ASSERT_TRUE(done.wait(5000));

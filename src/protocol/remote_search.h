@@ -1,7 +1,7 @@
 #pragma once
 
 #include "packet_exchange.h"
-#include "pending_device_data.h"
+#include "device_data.h"
 
 #include <functional>
 #include <string>
