@@ -39,6 +39,13 @@ inline HttpResult Control(const SimProcess& sim, const QByteArray& method, const
     return HttpPost("127.0.0.1", sim.ControlPort(), path, body, "text/plain");
 }
 
+// The packet name of a reply body.
+inline std::string RequestName(const QByteArray& body)
+{
+    const int open = body.indexOf('(');
+    return open < 0 ? std::string() : body.left(open).toStdString();
+}
+
 // The journal entries of one transport, as JSON objects.
 inline std::vector<QJsonObject> JournalEntries(const SimProcess& sim, const QString& transport = {})
 {

@@ -1,5 +1,7 @@
 #include "ftp_server.h"
 
+#include "ftp_session.h"
+
 #include <QTcpSocket>
 
 namespace qvs::sim {
@@ -13,9 +15,15 @@ FtpServer::FtpServer(SimServices services, Gateway& gateway, QObject* parent)
 void FtpServer::Accept()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-        socket->write("421 Service not available\r\n");
-        socket->disconnectFromHost();
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        if (m_sessions >= kMaxSessions) {
+            socket->write("421 Too many connections.\r\n");
+            socket->disconnectFromHost();
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            continue;
+        }
+        ++m_sessions;
+        auto* session = new FtpSession(m_services, m_gateway, socket, this);
+        connect(session, &QObject::destroyed, this, [this] { --m_sessions; });
     }
 }
 

@@ -96,7 +96,10 @@ void GatewayWebServer::Post(HttpExchange& e, Endpoint endpoint)
     case FaultAction::Nak:
         return e.Reply(200, kPacketType, QByteArray::fromStdString(NakReply(texts::kInjectedFault)));
     case FaultAction::Garbage:
-        return e.Reply(200, kPacketType, QByteArray("\x01\xfe<junk>\x00\x7f?%&", 15) + "no packet here");
+    {
+        static const char junk[] = "\x01\xfe<junk>\x00\x7f?%&no packet here";
+        return e.Reply(200, kPacketType, QByteArray(junk, sizeof junk - 1));
+    }
     case FaultAction::Status:
         return e.Reply(int(fault->Number), "text/plain", HttpExchange::StatusText(int(fault->Number)) + "\n");
     case FaultAction::Close:
