@@ -3,6 +3,8 @@
 
 #include "dscpkt.h"
 
+#include <QProcess>
+
 #include <algorithm>
 
 namespace qvs::test {
@@ -107,6 +109,53 @@ TEST_F(DiscoveryTest, ConfigKeepsTheHostNameItemForAGatewayThatHasOne)
     const std::string ntm = AnswerOf(kModbusLogMac);
     EXPECT_EQ(GetListItem(ntm, 5), "255.255.0.0");
     EXPECT_EQ(GetListItem(ntm, 8), "furnace");
+}
+
+}  // namespace
+}  // namespace qvs::test
+
+namespace qvs::test {
+namespace {
+
+TEST(LoopbackIps, DiscoveryAnswersLeadToEachGatewayOnItsOwnLoopbackAddress)
+{
+    SimProcess sim({"--demo", "--loopback-ips", "--http-port", "0", "--ftp-port", "0", "--udp-bind", "127.0.0.1",
+                    "--udp-port", "0"},
+                   /*loopback=*/false);
+    ASSERT_TRUE(sim.Started()) << sim.Error().toStdString();
+    const auto answers = UdpAsk(sim.UdpPort(), "HELLO()", sim.Gateways().size());
+    ASSERT_EQ(answers.size(), sim.Gateways().size());
+    for (const auto& answer : answers) {
+        const std::string text = answer.toStdString();
+        const QString ip = QString::fromStdString(GetListItem(text, 4));
+        const SimGateway& g = sim.GatewayByMac(QString::fromStdString(GetListItem(text, 3)));
+        EXPECT_EQ(g.Ip, ip);
+        if (ip == "0.0.0.0") {
+            EXPECT_EQ(g.Http, 0);  // nothing to reach before it has an address
+            continue;
+        }
+        EXPECT_TRUE(ip.startsWith("127.0.0.")) << text;
+        EXPECT_EQ(g.Host, ip + ":" + QString::number(g.Http));
+        const auto reply = HttpPost(ip, g.Http, "/admpost.cgi", "GETDEVICE();");
+        EXPECT_TRUE(reply.Body.contains(g.Mac.toLatin1())) << reply.Body.toStdString();
+    }
+}
+
+TEST(SimHelp, DocumentsEveryOptionTheFaultsAndTheLimits)
+{
+    QProcess help;
+    help.start(SimProcess::Executable(), {"--help"});
+    ASSERT_TRUE(help.waitForFinished(20000));
+    EXPECT_EQ(help.exitCode(), 0);
+    const QByteArray text = help.readAllStandardOutput();
+    for (const char* word : {"--demo", "--plant", "--state", "--udp-bind", "--udp-port", "--http-port", "--ftp-port",
+                             "--listen", "--loopback-ips", "--control-port", "--journal", "--fault", "--print-plant",
+                             "Faults:", "Limits:", "open connections", "1572864"})
+        EXPECT_TRUE(text.contains(word)) << word;
+    QProcess wrong;
+    wrong.start(SimProcess::Executable(), {"--udp-port", "70000", "--demo"});
+    ASSERT_TRUE(wrong.waitForFinished(20000));
+    EXPECT_EQ(wrong.exitCode(), 2);
 }
 
 }  // namespace

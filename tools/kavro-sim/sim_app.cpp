@@ -49,8 +49,15 @@ std::optional<QString> SimApp::Start()
     auto gateways = InitialGateways(m_options, &error);
     if (!gateways)
         return error;
-    for (auto& gateway : *gateways)
+    int next = 2;
+    for (auto& gateway : *gateways) {
+        if (m_options.LoopbackIps && gateway.Ip != "0.0.0.0") {
+            gateway.Ip = "127.0.0." + std::to_string(next++);
+            gateway.Netmask = "255.0.0.0";
+            gateway.DefaultGateway = "127.0.0.1";
+        }
         m_plant.Add(std::move(gateway));
+    }
     for (const QString& spec : m_options.Faults)
         if (auto reason = m_faults.Arm(spec.toStdString()))
             return "--fault " + spec + ": " + QString::fromStdString(*reason);

@@ -74,6 +74,8 @@ ParsedOptions ParseSimOptions(const QStringList& arguments)
         {"http-port", "HTTP port of every gateway (default 80, 0 = a free port each).", "N"},
         {"ftp-port", "FTP port of every gateway (default 21, 0 = a free port each).", "N"},
         {"listen", "Binds every gateway's HTTP and FTP on ADDR instead of its own IP.", "ADDR"},
+        {"loopback-ips", "Gives every gateway that has an address its own 127.0.0.N (N = 2, 3, ... in plant "
+                         "order, netmask 255.0.0.0), so discovery answers lead to it over loopback."},
         {"control-port", "Port of the control endpoint on 127.0.0.1 (default 0 = a free port).", "N"},
         {"journal", "Writes every request received as JSON lines to FILE ('-' = standard error).", "FILE"},
         {"fault", "Arms a fault at start (repeatable; syntax below).", "SPEC"},
@@ -94,6 +96,7 @@ ParsedOptions ParseSimOptions(const QStringList& arguments)
     SimOptions options;
     options.Demo = parser.isSet("demo");
     options.PrintPlant = parser.isSet("print-plant");
+    options.LoopbackIps = parser.isSet("loopback-ips");
     options.PlantFile = parser.value("plant");
     options.StateFile = parser.value("state");
     options.Listen = parser.value("listen");

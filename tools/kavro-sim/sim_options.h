@@ -10,6 +10,7 @@ namespace qvs::sim {
 struct SimOptions {
     bool Demo = false;
     bool PrintPlant = false;
+    bool LoopbackIps = false;  // each gateway with an address gets 127.0.0.N instead
     QString PlantFile;
     QString StateFile;
     QString UdpBind = "0.0.0.0";
