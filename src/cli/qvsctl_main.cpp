@@ -1,7 +1,10 @@
 // qvsctl: the command-line face of QVS, over the same core as the desktop application.
 #include "cli_exit_codes.h"
+#include "command_call.h"
+#include "command_discover.h"
 #include "command_kvr.h"
 #include "command_packet.h"
+#include "command_setnet.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,8 +20,11 @@ using Command = std::function<int(const QStringList&, QTextStream&, QTextStream&
 const std::map<QString, std::pair<Command, const char*>>& Commands()
 {
     static const std::map<QString, std::pair<Command, const char*>> commands = {
+        {"call", {qvs::cli::RunCallCommand, "post one QProt packet to a gateway and print the reply"}},
+        {"discover", {qvs::cli::RunDiscoverCommand, "search the local networks for gateways"}},
         {"kvr", {qvs::cli::RunKvrCommand, "show or check a kvr configuration file"}},
         {"packet", {qvs::cli::RunPacketCommand, "build or read a QProt packet"}},
+        {"setnet", {qvs::cli::RunSetnetCommand, "give a gateway its network data over UDP"}},
     };
     return commands;
 }

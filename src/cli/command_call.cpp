@@ -1,0 +1,61 @@
+#include "command_call.h"
+
+#include "cli_exit_codes.h"
+#include "gateway_exchange.h"
+#include "protocol_texts.h"
+#include "qvs_options.h"
+
+#include <QCommandLineParser>
+
+namespace qvs::cli {
+
+int RunCallCommand(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Posts one QProt packet to a gateway's admpost.cgi (apppost.cgi with --app) and prints "
+        "the reply. With --remote the request goes to RHOST through the HTTP proxy of qvs.ini.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("HOST", "The gateway's LAN address (host[:port]).");
+    parser.addPositionalArgument("PACKET", "The request, for example \"GETADMIN();\".");
+    parser.addOption({"remote", "Reach the gateway as RHOST, through the configured proxy.", "RHOST"});
+    parser.addOption({"app", "Post to apppost.cgi instead of admpost.cgi."});
+    parser.addOption({"options", "The qvs.ini to take the proxy from (default: the usual one).", "FILE"});
+    parser.addOption({"timeout", "Read time-out in ms.", "MS", "20000"});
+    if (!parser.parse(arguments)) {
+        err << parser.errorText() << "\n";
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        out << parser.helpText();
+        return kExitOk;
+    }
+    const QStringList positional = parser.positionalArguments();
+    bool ok = false;
+    const int timeout = parser.value("timeout").toInt(&ok);
+    if (positional.size() != 2 || !ok || timeout <= 0) {
+        err << "usage: qvsctl call HOST PACKET [--remote RHOST] [--app] [--options FILE] [--timeout MS]\n";
+        return kExitUsage;
+    }
+
+    GatewayExchange exchange(timeout);
+    const std::string remote = parser.value("remote").toStdString();
+    if (!remote.empty()) {
+        const std::string file = parser.isSet("options") ? parser.value("options").toStdString()
+                                                         : QVSOptions::ApplicationFileName();
+        exchange.SinchronizeOptions(QVSOptions(file).HttpProxy());
+    }
+    const TPacket request(positional[1].toLatin1().toStdString());
+    const ExchangeReply reply = exchange.ExchangeVia(positional[0].toStdString(), remote,
+                                                     parser.isSet("app") ? Endpoint::App : Endpoint::Admin,
+                                                     request);
+    if (!reply.Ok) {
+        err << texts::kNoResponse << "\n";
+        return kExitNoResponse;
+    }
+    const std::string& text = reply.Reply.GetText();
+    out << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())) << "\n";
+    return kExitOk;
+}
+
+}  // namespace qvs::cli
