@@ -8,6 +8,7 @@
 #include "kvr_record_format.h"
 #include "make_config_content.h"
 #include "modbus_config_content.h"
+#include "modbus_tag_editor_rules.h"
 #include "qprot_errors.h"
 #include "text_format.h"
 
@@ -73,6 +74,26 @@ Reading Read(const TConfigContent& content, bool json)
     case ConfigFlavour::Modbus: break;
     }
     return ReadRecord<TModbusConfigContent, TModbusTagConfig>(content, json);
+}
+
+// The Modbus tags that parse but that the tag editor would refuse, with the editor's message.
+std::vector<std::string> EditorRefusals(const TConfigContent& base)
+{
+    std::vector<std::string> refusals;
+    if (base.Flavour() != ConfigFlavour::Modbus) return refusals;
+    const auto& content = static_cast<const TModbusConfigContent&>(base);
+    for (int i = 0; i < content.GetTagCount(); ++i) {
+        TModbusTagConfig tag;
+        try {
+            content.GetTagFromList(i, tag);
+        } catch (const ConversionError&) {
+            continue;  // reported with the rows that do not parse
+        }
+        if (const auto refusal = ModbusTagRefusal(tag, content.DecimalSeparator()))
+            refusals.push_back("Tag TAG" + std::to_string(i) + " \"" + tag.Name + "\": " +
+                               refusal->Message);
+    }
+    return refusals;
 }
 
 std::string Describe(const TValidationFailure& failure)
@@ -146,6 +167,8 @@ int RunKvrCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     std::vector<std::string> problems;
     for (const TValidationFailure& failure : content->AllProblems()) problems.push_back(Describe(failure));
     problems.insert(problems.end(), reading.RowProblems.begin(), reading.RowProblems.end());
+    const std::vector<std::string> refusals = EditorRefusals(*content);
+    problems.insert(problems.end(), refusals.begin(), refusals.end());
     for (const std::string& problem : problems) out << Shown(problem) << "\n";
     if (problems.empty() && content->ReadWarnings().empty()) {
         out << "No problems found.\n";

@@ -645,4 +645,12 @@ TModbusTagBuild BuildModbusTagRecord(const TModbusTagFields& f, char separator)
     return build;
 }
 
+std::optional<TTagEditorFailure> ModbusTagRefusal(const TModbusTagConfig& tag, char separator)
+{
+    const TModbusTagEditor editor = ModbusTagEditorForEdit(tag, separator);
+    TModbusTagCheck check = ValidateModbusTag(editor.Fields, separator);
+    if (check.Failure) return check.Failure;
+    return BuildModbusTagRecord(editor.Fields, separator).Failure;
+}
+
 }  // namespace qvs

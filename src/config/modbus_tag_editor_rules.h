@@ -144,4 +144,9 @@ struct TModbusTagBuild {
 TModbusTagBuild BuildModbusTagRecord(const TModbusTagFields& fields,
                                      char separator = SystemDecimalSeparator());
 
+// What the editor would refuse if the record were opened in it and OK pressed unchanged: the
+// first failing check or a text that does not convert; none when it would accept it.
+std::optional<TTagEditorFailure> ModbusTagRefusal(const TModbusTagConfig& tag,
+                                                  char separator = SystemDecimalSeparator());
+
 }  // namespace qvs

@@ -164,5 +164,41 @@ TEST_F(KvrCommand, CheckRefusesASixthRecipientForSending)
         << r.out.toStdString();
 }
 
+// A Modbus tag section: the valid TEMP1 of kTag with some entries replaced.
+std::string ModbusTag(int index, std::initializer_list<std::pair<std::string, std::string>> changes)
+{
+    std::string text = kTag;
+    text.replace(0, 6, "[TAG" + std::to_string(index) + "]");
+    for (const auto& [key, value] : changes) {
+        const std::size_t at = text.find("\n" + key + "=");
+        const std::size_t end = text.find("\r\n", at + 1);
+        text.replace(at + 1, end - at - 1, key + "=" + value);
+    }
+    return text;
+}
+
+TEST_F(KvrCommand, CheckReportsTheTagsTheEditorWouldRefuse)
+{
+    const std::string tags =
+        ModbusTag(0, {}) +
+        ModbusTag(1, {{"NAME", "IN1"}, {"SOURCE", "Kavro Input"}, {"ADDRESS", "00000"}, {"TYPE", "Single bit"},
+                      {"BITPOS", "3"}, {"KIND", "0"}}) +
+        ModbusTag(2, {{"NAME", "UNIT0"}, {"UNITID", "0"}}) +
+        ModbusTag(3, {{"NAME", "_ALARMX"}, {"SOURCE", "Internal"}, {"READONLY", "Yes"}, {"KIND", "0"}}) +
+        ModbusTag(4, {{"NAME", "LIMITED"}, {"LIMITS", "Yes"}, {"WRMIN", "-1"}, {"WRMAX", "10"}}) +
+        ModbusTag(5, {{"NAME", "OUT7"}, {"SOURCE", "Kavro Output"}, {"ADDRESS", "00000"}, {"BITPOS", "7"},
+                      {"KIND", "0"}});
+    const CliRun r = RunKvr({"check", NewFile(ConfigFlavour::Modbus, tags), "--decimal-separator", "."});
+    EXPECT_EQ(r.code, kExitRefused);
+    EXPECT_EQ(r.out, "Tag TAG1 \"IN1\": Tag must be Read Only.\n"
+                     "Tag TAG2 \"UNIT0\": Unit ID must be between 1 and 255.\n"
+                     "Tag TAG3 \"_ALARMX\": Unrecognized Internal Tag Name.\n"
+                     "Tag TAG4 \"LIMITED\": Write Limits must be between 0 and 65535 for the selected type.\n");
+
+    const CliRun clean = RunKvr({"check", NewFile(ConfigFlavour::Modbus, ModbusTag(0, {}) + ModbusTag(1, {{"NAME", "T2"}})),
+                                 "--decimal-separator", "."});
+    EXPECT_EQ(clean.code, kExitOk) << clean.out.toStdString();
+}
+
 }  // namespace
 }  // namespace qvs::cli
