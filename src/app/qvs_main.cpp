@@ -1,6 +1,7 @@
 // qvs: the Kavro Configuration Manager desktop application.
 #include "app_texts.h"
 #include "artwork.h"
+#include "config_documents.h"
 #include "document_registry.h"
 #include "main_window.h"
 #include "options_access.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
         mainForm = std::make_unique<TMainForm>(
             MainFormParts{prompts, documents, options, locator, std::make_unique<LiveGatewayClients>()});
         prompts.SetParent(mainForm.get());
+        RegisterModbusDocuments(documents, prompts, mainForm.get());
         mainForm->showMaximized();
         splash->finish(mainForm.get());
         splash->deleteLater();
