@@ -2,8 +2,10 @@
 #include "cli_exit_codes.h"
 #include "command_call.h"
 #include "command_discover.h"
+#include "command_get.h"
 #include "command_kvr.h"
 #include "command_packet.h"
+#include "command_send.h"
 #include "command_setnet.h"
 
 #include <QCoreApplication>
@@ -25,6 +27,8 @@ const std::map<QString, std::pair<Command, const char*>>& Commands()
         {"kvr", {qvs::cli::RunKvrCommand, "show or check a kvr configuration file"}},
         {"packet", {qvs::cli::RunPacketCommand, "build or read a QProt packet"}},
         {"setnet", {qvs::cli::RunSetnetCommand, "give a gateway its network data over UDP"}},
+        {"send", {qvs::cli::RunSendCommand, "send a kvr configuration to a gateway"}},
+        {"get", {qvs::cli::RunGetCommand, "get a gateway's configuration into a kvr file"}},
     };
     return commands;
 }

@@ -242,16 +242,4 @@ TransferResult TConfigTransfer::GetSequence(Config& config)
     return run.Complete();
 }
 
-TEmailConfig RecipientsInListOrder(const TEmailConfig& email)
-{
-    TEmailConfig listed = email;
-    listed.Recipients = {};
-    int count = 0;
-    for (const std::string& address : email.Recipients)
-        if (!address.empty())
-            listed.Recipients[count++] = address;
-    listed.RecipientCount = count;
-    return listed;
-}
-
 }  // namespace qvs::transfer

@@ -76,16 +76,4 @@ private:
     const std::atomic<bool>* m_stop;
 };
 
-// A configuration got from a gateway keeps each address in the slot it came from, and counts
-// the non-empty ones. A document lists addresses from the first slot on, so it takes this
-// form instead: every address in slot order, no empty entries in between.
-TEmailConfig RecipientsInListOrder(const TEmailConfig& email);
-
-template <class Config>
-Config ForDocument(Config config)
-{
-    config.Email = RecipientsInListOrder(config.Email);
-    return config;
-}
-
 }  // namespace qvs::transfer

@@ -1,6 +1,7 @@
 #include "config_transfer.h"
 
 #include "fake_gateway.h"
+#include "modbus_config_content.h"
 #include "recording_observer.h"
 #include "sample_configs.h"
 #include "transfer_packets.h"
@@ -496,21 +497,11 @@ TEST(GetConfig, RecipientStaysInItsSlot)
     EXPECT_EQ(got.Email.Recipients[0], "");
     EXPECT_EQ(got.Email.Recipients[1], "ops@plant.com");
 
-    // What a document is given: every address, in slot order, without gaps.
-    const auto listed = transfer::ForDocument(got);
-    EXPECT_EQ(listed.Email.RecipientCount, 1);
-    EXPECT_EQ(listed.Email.Recipients[0], "ops@plant.com");
-    EXPECT_EQ(listed.Email.Recipients[1], "");
-}
-
-TEST(GetConfig, RecipientsInListOrderKeepsSlotOrder)
-{
-    TEmailConfig email;
-    email.Recipients = {"", "b@x", "", "d@x", "e@x"};
-    email.RecipientCount = 3;
-    const auto listed = transfer::RecipientsInListOrder(email);
-    EXPECT_EQ(listed.Recipients, (std::array<std::string, 5>{"b@x", "d@x", "e@x", "", ""}));
-    EXPECT_EQ(listed.RecipientCount, 3);
+    // The document that receives it lists every address the gateway holds, without gaps.
+    TModbusConfigContent document;
+    document.New("noname1.kvr", ".");
+    document.SetAllConfig(got);
+    EXPECT_EQ(document.Recipients(), std::vector<std::string>{"ops@plant.com"});
 }
 
 TEST(GetConfig, FailingTagCountSendsNoStop)
