@@ -98,7 +98,7 @@ void Click(QWidget& parent, const QString& buttonName)
 {
     auto* button = parent.findChild<QAbstractButton*>(buttonName);
     ASSERT_NE(button, nullptr) << buttonName.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
+    button->click();
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
