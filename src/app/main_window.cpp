@@ -433,6 +433,8 @@ void TMainForm::AddDocument(TMDIChild* child)
     QMdiSubWindow* sub = m_mdi->addSubWindow(child);
     sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (!child->sizeHint().isValid() || child->sizeHint().width() < 200)
+        sub->resize(640, 420);
     connect(child, &TMDIChild::StateChanged, this, &TMainForm::ScheduleUpdate);
     connect(child, &QObject::destroyed, this, &TMainForm::ScheduleUpdate);
     child->show();
