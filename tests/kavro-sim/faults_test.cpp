@@ -13,7 +13,7 @@ protected:
         sim = std::make_unique<SimProcess>(QStringList{"--demo"} + extra);
         ASSERT_TRUE(sim->Started()) << sim->Error().toStdString();
     }
-    void Arm(const QByteArray& spec) { ASSERT_EQ(Control(*sim, "POST", "/fault", spec).Status, 200) << spec.toStdString(); }
+    void Arm(const QByteArray& rule) { ASSERT_EQ(Control(*sim, "POST", "/fault", rule).Status, 200) << rule.toStdString(); }
     HttpResult Ask(const QByteArray& packet, const QString& mac = kModbusLogMac)
     {
         return HttpPost("127.0.0.1", sim->GatewayByMac(mac).Http, "/admpost.cgi", packet);
@@ -24,7 +24,7 @@ protected:
 TEST_F(HttpFaults, EachReplyFaultShapesTheReply)
 {
     Start();
-    struct Case { const char* spec; int status; const char* body; } cases[] = {
+    struct Case { const char* rule; int status; const char* body; } cases[] = {
         {"http,GETADMIN,nak", 200, "NAK(REASON=Injected fault,);"},
         {"http,GETADMIN,name=USER", 200, "USER(PWD=admin,);"},
         {"http,GETADMIN,unclosed", 200, "ADMIN(PWD=admin);"},
@@ -33,13 +33,13 @@ TEST_F(HttpFaults, EachReplyFaultShapesTheReply)
         {"http,GETADMIN,delay=200", 200, "ADMIN(PWD=admin,);"},
     };
     for (const auto& c : cases) {
-        Arm(c.spec);
+        Arm(c.rule);
         const auto reply = Ask("GETADMIN();");
-        ASSERT_TRUE(reply.Ok) << c.spec;
-        EXPECT_EQ(reply.Status, c.status) << c.spec;
+        ASSERT_TRUE(reply.Ok) << c.rule;
+        EXPECT_EQ(reply.Status, c.status) << c.rule;
         if (c.body)
-            EXPECT_EQ(reply.Body, c.body) << c.spec;
-        EXPECT_EQ(Ask("GETADMIN();").Body, "ADMIN(PWD=admin,);") << c.spec << " is one-shot";
+            EXPECT_EQ(reply.Body, c.body) << c.rule;
+        EXPECT_EQ(Ask("GETADMIN();").Body, "ADMIN(PWD=admin,);") << c.rule << " is one-shot";
     }
     Arm("http,GETADMIN,garbage");
     const auto garbage = Ask("GETADMIN();");
@@ -95,7 +95,7 @@ class UdpFaults : public ::testing::Test {
 protected:
     SimProcess sim{{"--demo"}};
     void SetUp() override { ASSERT_TRUE(sim.Started()) << sim.Error().toStdString(); }
-    void Arm(const QByteArray& spec) { ASSERT_EQ(Control(sim, "POST", "/fault", spec).Status, 200); }
+    void Arm(const QByteArray& rule) { ASSERT_EQ(Control(sim, "POST", "/fault", rule).Status, 200); }
     size_t Count(const std::vector<QByteArray>& answers, const QByteArray& mac)
     {
         size_t n = 0;

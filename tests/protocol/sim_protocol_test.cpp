@@ -44,9 +44,9 @@ protected:
         return entries;
     }
 
-    void Fault(const QByteArray& spec)
+    void Fault(const QByteArray& rule)
     {
-        ASSERT_EQ(test::HttpPost("127.0.0.1", m_sim.ControlPort(), "/fault", spec, "text/plain").Status, 200);
+        ASSERT_EQ(test::HttpPost("127.0.0.1", m_sim.ControlPort(), "/fault", rule, "text/plain").Status, 200);
     }
 
     std::string Host(size_t gateway = 0) { return m_sim.Gateway(gateway).Host.toStdString(); }

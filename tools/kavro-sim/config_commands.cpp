@@ -20,11 +20,11 @@ std::optional<std::string> ReadKnownKeys(const TPacket& request, const std::vect
 {
     const auto keys = PacketKeys(request.GetText());
     for (const std::string& key : keys.value_or(std::vector<std::string>{})) {
-        const KeySpec* spec = FindKey(known, key);
-        if (!spec)
+        const KeySpec* rule = FindKey(known, key);
+        if (!rule)
             return FormatText(texts::kUnknownKey, key);
         const std::string value = request.GetString(key, "");
-        if (!ValueFits(spec->Kind, value))
+        if (!ValueFits(rule->Kind, value))
             return FormatText(texts::kBadValue, key);
         if (!out.count(key))
             out[key] = value;
@@ -36,8 +36,8 @@ std::string Reply(const char* name, const std::vector<KeySpec>& keys, const KeyM
 {
     TPacket reply;
     reply.NewPacket(name);
-    for (const auto& spec : keys)
-        reply.AddString(spec.Key, StoredOrDefault(stored, spec));
+    for (const auto& rule : keys)
+        reply.AddString(rule.Key, StoredOrDefault(stored, rule));
     return reply.GetText();
 }
 

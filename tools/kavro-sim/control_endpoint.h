@@ -8,7 +8,7 @@
 namespace qvs::sim {
 
 // The simulator's own control on 127.0.0.1 (plain HTTP):
-//   POST /fault   body: one fault spec a line       -> 200 "armed", or 400 with the reason
+//   POST /fault   body: one fault rule a line       -> 200 "armed", or 400 with the reason
 //   POST /clear   disarms every fault                -> 200
 //   GET  /faults  the armed faults (JSON)
 //   GET  /journal the journal so far (JSON lines)

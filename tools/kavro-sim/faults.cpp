@@ -92,13 +92,13 @@ const char* ServiceWord(FaultService service)
 
 }  // namespace
 
-std::optional<std::string> FaultSet::Arm(const std::string& spec)
+std::optional<std::string> FaultSet::Arm(const std::string& rule)
 {
-    const auto parts = Split(spec, ',');
+    const auto parts = Split(rule, ',');
     if (parts.size() < 3)
-        return "a fault needs SERVICE,TARGET,ACTION: '" + spec + "'";
+        return "a fault needs SERVICE,TARGET,ACTION: '" + rule + "'";
     Fault fault;
-    fault.Spec = spec;
+    fault.Rule = rule;
     if (parts[0] == "http") fault.Service = FaultService::Http;
     else if (parts[0] == "udp") fault.Service = FaultService::Udp;
     else if (parts[0] == "ftp") fault.Service = FaultService::Ftp;
@@ -113,7 +113,7 @@ std::optional<std::string> FaultSet::Arm(const std::string& spec)
         target = target.substr(0, hash);
     }
     if (target.empty())
-        return "empty target in '" + spec + "'";
+        return "empty target in '" + rule + "'";
     fault.Target = target == "login" || target == "data" ? target : UpperAscii(target);
 
     const auto eq = parts[2].find('=');
@@ -187,7 +187,7 @@ QJsonArray FaultSet::Describe() const
     QJsonArray list;
     for (const auto& fault : m_faults) {
         QJsonObject object;
-        object["spec"] = QString::fromStdString(fault.Spec);
+        object["rule"] = QString::fromStdString(fault.Rule);
         object["service"] = ServiceWord(fault.Service);
         object["seen"] = fault.Seen;
         object["lasting"] = fault.Lasting;

@@ -24,7 +24,7 @@ enum class FaultAction {
 };
 
 struct Fault {
-    std::string Spec;
+    std::string Rule;
     FaultService Service = FaultService::Http;
     std::string Target;   // upper case, "*" for any
     int Nth = 1;
@@ -38,8 +38,8 @@ struct Fault {
 
 class FaultSet {
 public:
-    // Arms a fault; returns the reason when the spec cannot be read.
-    std::optional<std::string> Arm(const std::string& spec);
+    // Arms a fault; returns the reason when the rule cannot be read.
+    std::optional<std::string> Arm(const std::string& rule);
     void Clear() { m_faults.clear(); }
 
     // The fault that acts on this request, if any (counts the request for every armed

@@ -112,9 +112,9 @@ const std::vector<KeySpec>& TagKeys(ConfigFlavour flavour)
 
 const KeySpec* FindKey(const std::vector<KeySpec>& keys, const std::string& key)
 {
-    for (const auto& spec : keys)
-        if (key == spec.Key)
-            return &spec;
+    for (const auto& rule : keys)
+        if (key == rule.Key)
+            return &rule;
     return nullptr;
 }
 
@@ -132,10 +132,10 @@ bool ValueFits(ValueKind kind, const std::string& value)
     return false;
 }
 
-std::string StoredOrDefault(const KeyMap& stored, const KeySpec& spec)
+std::string StoredOrDefault(const KeyMap& stored, const KeySpec& rule)
 {
-    const auto it = stored.find(spec.Key);
-    return it != stored.end() ? it->second : spec.Default;
+    const auto it = stored.find(rule.Key);
+    return it != stored.end() ? it->second : rule.Default;
 }
 
 int TagKind(ConfigFlavour flavour, const KeyMap& tag)

@@ -27,7 +27,7 @@ const KeySpec* FindKey(const std::vector<KeySpec>& keys, const std::string& key)
 bool ValueFits(ValueKind kind, const std::string& value);
 
 // The stored value of a key, or the gateway's default for it.
-std::string StoredOrDefault(const KeyMap& stored, const KeySpec& spec);
+std::string StoredOrDefault(const KeyMap& stored, const KeySpec& rule);
 
 // The value kind of a configured tag: 0 digital, 1 integer, 2 real, from the same
 // keys the monitor reads (TYPE and SCALE), with every non-serial point but analog

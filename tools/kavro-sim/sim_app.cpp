@@ -58,9 +58,9 @@ std::optional<QString> SimApp::Start()
         }
         m_plant.Add(std::move(gateway));
     }
-    for (const QString& spec : m_options.Faults)
-        if (auto reason = m_faults.Arm(spec.toStdString()))
-            return "--fault " + spec + ": " + QString::fromStdString(*reason);
+    for (const QString& rule : m_options.Faults)
+        if (auto reason = m_faults.Arm(rule.toStdString()))
+            return "--fault " + rule + ": " + QString::fromStdString(*reason);
     if (!m_journal.Open(m_options.Journal, &error))
         return "--journal " + m_options.Journal + ": " + error;
 

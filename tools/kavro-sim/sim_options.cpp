@@ -78,7 +78,7 @@ ParsedOptions ParseSimOptions(const QStringList& arguments)
                          "order, netmask 255.0.0.0), so discovery answers lead to it over loopback."},
         {"control-port", "Port of the control endpoint on 127.0.0.1 (default 0 = a free port).", "N"},
         {"journal", "Writes every request received as JSON lines to FILE ('-' = standard error).", "FILE"},
-        {"fault", "Arms a fault at start (repeatable; syntax below).", "SPEC"},
+        {"fault", "Arms a fault at start (repeatable; syntax below).", "RULE"},
     });
     ParsedOptions result;
     if (!parser.parse(arguments)) {
