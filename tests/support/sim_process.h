@@ -27,6 +27,9 @@ struct SimGateway {
 //   qvs::test::SimProcess sim({"--demo"});          // loopback, free ports
 //   ASSERT_TRUE(sim.Started()) << sim.Error();
 //   post to sim.Gateway(0).Host ...
+//
+// Standard error is read only when asked (StandardError(), Stop()): prefer --journal FILE or
+// the control endpoint's GET /journal to "--journal -" for long runs.
 class SimProcess {
 public:
     // Arguments for a run on loopback only with free ports everywhere.
