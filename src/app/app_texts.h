@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol_texts.h"
+
 // Every text the windows show, in one table.
 namespace qvs::app::texts {
 
@@ -50,8 +52,8 @@ inline constexpr const char* kKindSite = "Kavro Web Site";
 
 // Exchange and discovery
 inline constexpr const char* kInformationCaption = "Information";
-inline constexpr const char* kNoResponse = "No Response from Device. Check the connection and try again.";
-inline constexpr const char* kNotValidResponse = "Not Valid Response from Device.";
+using qvs::texts::kNoResponse;
+using qvs::texts::kNotValidResponse;
 inline constexpr const char* kGettingData = "Getting Data from Devices in Network...";
 inline constexpr const char* kSettingData = "Setting Device Data...";
 

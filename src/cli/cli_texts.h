@@ -5,7 +5,6 @@ namespace qvs::cli::texts {
 
 inline constexpr const char* kWrongPassword = "Unable to connect to Device. Wrong Password.";
 inline constexpr const char* kUnableToConnect = "Unable to connect to Device.";
-inline constexpr const char* kNotValidResponse = "Not Valid Response from Device.";
 inline constexpr const char* kFlavourMismatch =
     "The Configuration file you're trying to send do not correspond\r\nto the Model of the Connected Kavro.";
 inline constexpr const char* kOverwriteQuestion =

@@ -3,7 +3,7 @@
 #include "cli_exit_codes.h"
 #include "gateway_exchange.h"
 #include "protocol_texts.h"
-#include "qvs_options.h"
+#include "transfer_report.h"
 
 #include <QCommandLineParser>
 
@@ -38,15 +38,10 @@ int RunCallCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         return kExitUsage;
     }
 
-    GatewayExchange exchange(timeout);
     const std::string remote = parser.value("remote").toStdString();
-    if (!remote.empty()) {
-        const std::string file = parser.isSet("options") ? parser.value("options").toStdString()
-                                                         : QVSOptions::ApplicationFileName();
-        exchange.SinchronizeOptions(QVSOptions(file).HttpProxy());
-    }
+    const auto exchange = MakeExchange(!remote.empty(), parser.value("options").toStdString(), timeout);
     const TPacket request(positional[1].toLatin1().toStdString());
-    const ExchangeReply reply = exchange.ExchangeVia(positional[0].toStdString(), remote,
+    const ExchangeReply reply = exchange->ExchangeVia(positional[0].toStdString(), remote,
                                                      parser.isSet("app") ? Endpoint::App : Endpoint::Admin,
                                                      request);
     if (!reply.Ok) {

@@ -32,7 +32,7 @@ std::optional<int> CheckGateway(IPacketExchange& exchange, const std::string& ho
         return kExitNoResponse;
     }
     if (!deviceReply.Reply.IsName("DEVICE")) {
-        err << Line(texts::kNotValidResponse);
+        err << Line(qvs::texts::kNotValidResponse);
         return kExitRefused;
     }
     try {

@@ -5,6 +5,7 @@
 #include "command_get.h"
 #include "command_kvr.h"
 #include "command_packet.h"
+#include "command_remote.h"
 #include "command_send.h"
 #include "command_setnet.h"
 
@@ -26,6 +27,7 @@ const std::map<QString, std::pair<Command, const char*>>& Commands()
         {"discover", {qvs::cli::RunDiscoverCommand, "search the local networks for gateways"}},
         {"kvr", {qvs::cli::RunKvrCommand, "show or check a kvr configuration file"}},
         {"packet", {qvs::cli::RunPacketCommand, "build or read a QProt packet"}},
+        {"remote", {qvs::cli::RunRemoteCommand, "ask one gateway by host or address, print its device-list row"}},
         {"setnet", {qvs::cli::RunSetnetCommand, "give a gateway its network data over UDP"}},
         {"send", {qvs::cli::RunSendCommand, "send a kvr configuration to a gateway"}},
         {"get", {qvs::cli::RunGetCommand, "get a gateway's configuration into a kvr file"}},

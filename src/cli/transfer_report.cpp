@@ -33,11 +33,12 @@ int ReportTransfer(const transfer::TransferResult& result, QTextStream& err)
     return kExitRefused;
 }
 
-std::unique_ptr<GatewayExchange> MakeExchange(bool remote)
+std::unique_ptr<GatewayExchange> MakeExchange(bool remote, const std::string& optionsFile, int readTimeoutMs)
 {
-    auto exchange = std::make_unique<GatewayExchange>();
+    auto exchange = std::make_unique<GatewayExchange>(readTimeoutMs);
     if (remote)
-        exchange->SinchronizeOptions(QVSOptions(QVSOptions::ApplicationFileName()).HttpProxy());
+        exchange->SinchronizeOptions(
+            QVSOptions(optionsFile.empty() ? QVSOptions::ApplicationFileName() : optionsFile).HttpProxy());
     return exchange;
 }
 

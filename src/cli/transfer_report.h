@@ -14,8 +14,9 @@ namespace qvs::cli {
 int ReportTransfer(const transfer::TransferResult& result, QTextStream& err);
 
 // The exchange of qvsctl: the remote client takes the HTTP proxy of qvs.ini when a remote
-// host is given.
-std::unique_ptr<GatewayExchange> MakeExchange(bool remote);
+// host is given (optionsFile, or the usual qvs.ini when it is empty).
+std::unique_ptr<GatewayExchange> MakeExchange(bool remote, const std::string& optionsFile = {},
+                                              int readTimeoutMs = HttpClient::kDefaultReadTimeoutMs);
 
 QString CliLine(const std::string& text);
 
