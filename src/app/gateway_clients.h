@@ -8,7 +8,7 @@
 namespace qvs::app {
 
 // The main window's two HTTP clients: the local one for LAN addresses, the remote one (through the
-// proxy) for gateways found by remote search. Used from the gateway worker thread only.
+// proxy) for gateways found by remote search. One set serves one thread at a time.
 class IGatewayClients {
 public:
     virtual ~IGatewayClients() = default;
@@ -31,6 +31,24 @@ public:
 
 private:
     GatewayExchange m_exchange;
+};
+
+// The clients as the packet exchange a transfer sequence runs over, on the thread of its dialog.
+class ClientsExchange : public IPacketExchange {
+public:
+    explicit ClientsExchange(IGatewayClients& clients) : m_clients(clients) {}
+    ExchangeReply Exchange(const std::string& host, Endpoint endpoint, const TPacket& request) override
+    {
+        return m_clients.Exchange(host, {}, endpoint, request);
+    }
+    ExchangeReply ExchangeVia(const std::string& host, const std::string& remoteHost, Endpoint endpoint,
+                              const TPacket& request) override
+    {
+        return m_clients.Exchange(host, remoteHost, endpoint, request);
+    }
+
+private:
+    IGatewayClients& m_clients;
 };
 
 }  // namespace qvs::app

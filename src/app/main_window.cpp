@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
@@ -59,7 +60,10 @@ TMainForm::TMainForm(MainFormParts parts, QWidget* parent)
       m_documents(parts.Documents),
       m_options(parts.Options),
       m_locator(parts.Locator),
-      m_runner(new GatewayRunner(std::move(parts.Clients), this))
+      m_runner(new GatewayRunner(std::move(parts.Clients), this)),
+      m_transferClients(parts.TransferClients ? std::move(parts.TransferClients)
+                                              : std::make_unique<LiveGatewayClients>()),
+      m_transferExchange(std::make_unique<ClientsExchange>(*m_transferClients))
 {
     setObjectName("MainForm");
     setWindowIcon(ApplicationIcon());
@@ -120,6 +124,9 @@ TMainForm::~TMainForm()
     // Children die after this body; their signals must not reach a half-destroyed frame.
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
+    // The dialogs go first: a transfer dialog's thread uses the transfer clients, members that
+    // die before the children would.
+    qDeleteAll(findChildren<QDialog*>(Qt::FindDirectChildrenOnly));
 }
 
 QAction* TMainForm::Action(const QString& name) const
@@ -554,6 +561,14 @@ void TMainForm::SinchronizeOptions()
         proxy.Password = stored.HTTPPassword;
     }
     m_runner->Configure([proxy](IGatewayClients& clients) { clients.SetProxy(proxy); });
+    // No transfer runs now: its dialog is modal, and so is the options dialog that calls this.
+    m_transferClients->SetProxy(proxy);
+}
+
+void TMainForm::ShowNoFeature(const QString& feature)
+{
+    m_frmNoFeature->SetFeature(feature);
+    m_prompts.RunDialog(*m_frmNoFeature);
 }
 
 // ---- Discovery ----

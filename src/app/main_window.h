@@ -44,6 +44,9 @@ struct MainFormParts {
     IOptionsAccess& Options;
     DeviceLocator& Locator;
     std::unique_ptr<IGatewayClients> Clients;
+    // The clients of the configuration transfers, which run on their dialog's own thread; the
+    // live ones when none are given.
+    std::unique_ptr<IGatewayClients> TransferClients = {};
 };
 
 // The frame of the application: documents, device list, actions, the connection.
@@ -91,6 +94,10 @@ public:
     TfrmAbout& AboutDialog() const { return *m_frmAbout; }
     TfrmVersion& VersionDialog() const { return *m_frmVersion; }
     TfrmNoFeature& NoFeatureDialog() const { return *m_frmNoFeature; }
+    // What the configuration transfer dialogs exchange their packets through.
+    IPacketExchange& TransferExchange() { return *m_transferExchange; }
+    // The unsupported-feature notice, naming the feature the connected gateway lacks.
+    void ShowNoFeature(const QString& feature);
     TInfoMessage& InfoMessage() const { return *m_info; }
 
 public slots:
@@ -159,6 +166,8 @@ private:
     TfrmAbout* m_frmAbout = nullptr;
     TfrmVersion* m_frmVersion = nullptr;
     TfrmNoFeature* m_frmNoFeature = nullptr;
+    std::unique_ptr<IGatewayClients> m_transferClients;
+    std::unique_ptr<ClientsExchange> m_transferExchange;
     TInfoMessage* m_info = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include "tag_rows.h"
 #include "text_format.h"
 #include "up_down.h"
+#include "widget_building.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,44 +37,15 @@ namespace qvs::app {
 
 namespace d = texts::modbus_document;
 
+using namespace widgets;
+
 namespace {
-
-QString Text(const char* text) { return QString::fromUtf8(text); }
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Std(const QString& text) { return text.toStdString(); }
-
-template <typename W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QComboBox* List(QWidget* parent, const char* name, TextList items)
-{
-    auto* list = Named(new QComboBox(parent), name);
-    for (const char* item : items) list->addItem(Text(item));
-    return list;
-}
-
-QLineEdit* Field(QWidget* parent, const char* name, int maxLength)
-{
-    auto* field = Named(new QLineEdit(parent), name);
-    field->setMaxLength(maxLength);
-    return field;
-}
 
 QLabel* Label(QWidget* parent, const char* text, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(Text(text), parent);
     if (buddy) label->setBuddy(buddy);
     return label;
-}
-
-void SetText(QLineEdit* field, const std::string& text)
-{
-    const QString value = Text(text);
-    if (field->text() != value) field->setText(value);
 }
 
 constexpr int kTagsPage = static_cast<int>(ConfigPage::Tags);

@@ -7,6 +7,7 @@
 #include "prompts.h"
 #include "tag_editor_texts.h"
 #include "tag_lists.h"
+#include "widget_building.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,32 +27,9 @@ namespace qvs::app {
 
 namespace t = texts::modbus_editor;
 
+using namespace widgets;
+
 namespace {
-
-QString Text(const char* text) { return QString::fromUtf8(text); }
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Std(const QString& text) { return text.toStdString(); }
-
-template <typename W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QComboBox* List(QWidget* parent, const char* name, TextList items)
-{
-    auto* list = Named(new QComboBox(parent), name);
-    for (const char* item : items) list->addItem(Text(item));
-    return list;
-}
-
-QLineEdit* Field(QWidget* parent, const char* name, int maxLength = 32767)
-{
-    auto* field = Named(new QLineEdit(parent), name);
-    field->setMaxLength(maxLength);
-    return field;
-}
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, QWidget* buddy)
 {
@@ -66,12 +44,6 @@ QString AddressMask(int table)
 {
     const char digit = ModbusTableDigit(table);
     return (digit == '0' ? QStringLiteral("\\0") : QString(QChar(digit))) + QStringLiteral("#####; ");
-}
-
-void SetText(QLineEdit* field, const std::string& text)
-{
-    const QString value = Text(text);
-    if (field->text() != value) field->setText(value);
 }
 
 void SetEnabled(bool enabled, std::initializer_list<QWidget*> widgets)

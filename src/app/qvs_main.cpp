@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
         mainForm = std::make_unique<TMainForm>(
             MainFormParts{prompts, documents, options, locator, std::make_unique<LiveGatewayClients>()});
         prompts.SetParent(mainForm.get());
-        RegisterModbusDocuments(documents, prompts, mainForm.get());
+        RegisterModbusDocuments(documents, prompts, *mainForm);
         mainForm->showMaximized();
         splash->finish(mainForm.get());
         splash->deleteLater();

@@ -3,7 +3,7 @@
 #include "device_list_model.h"
 #include "gateway_models.h"
 #include "info_message.h"
-#include "main_window_fixture.h"
+#include "sim_window_fixture.h"
 #include "loopback_client.h"
 #include "sim_process.h"
 #include "tinyproxy_process.h"
@@ -28,56 +28,8 @@ std::string Str(const QString& text)
     return text.toStdString();
 }
 
-class ConnectTest : public MainWindowTest {
+class ConnectTest : public SimWindowTest {
 protected:
-    static void SetUpTestSuite() { s_sim = new SimProcess({"--demo"}); }
-    static void TearDownTestSuite()
-    {
-        delete s_sim;
-        s_sim = nullptr;
-    }
-
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        ASSERT_TRUE(s_sim->Started()) << Str(s_sim->Error());
-        MakeWindow(std::make_unique<LiveGatewayClients>(5000));
-    }
-
-    // A device-list row for a sim gateway, reached at its loopback address and port.
-    int ListGateway(const QString& mac, const QString& remoteHost = {})
-    {
-        const qvs::test::SimGateway& gw = s_sim->GatewayByMac(mac);
-        qvs::TDeviceData row;
-        row.Name = qvs::ModelName(gw.Model.toStdString());
-        row.Host = "-";
-        row.MAC = gw.Mac.toStdString();
-        row.Version = gw.Firmware.toStdString();
-        row.IP = gw.Host.toStdString();
-        row.Netmask = row.Gateway = "255.255.255.0";
-        row.RemoteHost = remoteHost.toStdString();
-        row.IsKavro = qvs::IsKavroModel(row.Name);
-        row.Flavour = row.IsKavro ? static_cast<int>(qvs::FlavourOfModel(gw.Model.toStdString())) : 0;
-        Window->Devices().AddDeviceToList(row);
-        const int index = Window->Devices().DeviceIsListed(row);
-        Window->DeviceList()->setCurrentIndex(Window->DeviceList()->model()->index(index, 0));
-        Update();
-        return index;
-    }
-
-    void ExpectPassword(const QString& password, bool ok = true)
-    {
-        Prompts.ExpectDialog("frmPassword", [password, ok](QDialog& dialog) {
-            auto* field = dialog.findChild<QLineEdit*>("txtPassword");
-            EXPECT_TRUE(field->text().isEmpty());
-            EXPECT_EQ(20, field->maxLength());
-            EXPECT_EQ(QLineEdit::Password, field->echoMode());
-            QTest::keyClicks(field, password);
-            Click(dialog, ok ? "btnOk" : "btnCancel");
-            return dialog.result();
-        });
-    }
-
     void ExpectVersionDialog(const QString& message, const QString& versionLine, bool closeButton)
     {
         Prompts.ExpectDialog("frmVersion", [=](QDialog& dialog) {
@@ -91,30 +43,7 @@ protected:
             return dialog.result();
         });
     }
-
-    // Presses Connect and waits for the attempt to end; the result.
-    bool Connect()
-    {
-        QSignalSpy finished(Window.get(), &TMainForm::ConnectFinished);
-        Window->Action("DevicesConnect")->trigger();
-        if (finished.isEmpty() && !finished.wait(15000)) {
-            ADD_FAILURE() << "connect did not finish";
-            return false;
-        }
-        Update();
-        return finished.first().first().toBool();
-    }
-
-    int AdminRequests(const QString& command)
-    {
-        const auto journal = qvs::test::HttpGet("127.0.0.1", s_sim->ControlPort(), "/journal");
-        return static_cast<int>(journal.Body.count(command.toUtf8() + "();"));
-    }
-
-    static SimProcess* s_sim;
 };
-
-SimProcess* ConnectTest::s_sim = nullptr;
 
 TEST_F(ConnectTest, RightPasswordConnects)
 {

@@ -39,11 +39,11 @@ protected:
         return settings;
     }
 
-    void MakeWindow(std::unique_ptr<IGatewayClients> clients)
+    void MakeWindow(std::unique_ptr<IGatewayClients> clients, std::unique_ptr<IGatewayClients> transferClients = {})
     {
         Window.reset();
         Window = std::make_unique<TMainForm>(
-            MainFormParts{Prompts, Registry, Options, *Locator, std::move(clients)});
+            MainFormParts{Prompts, Registry, Options, *Locator, std::move(clients), std::move(transferClients)});
         Window->resize(1100, 720);
         Window->show();
     }
@@ -52,10 +52,10 @@ protected:
     {
         // Whatever is left open closes without asking.
         for (TMDIChild* doc : Window->Documents())
-            if (auto* fake = qobject_cast<FakeDocument*>(doc); fake && !fake->Saved())
+            if (!doc->Saved())
                 Prompts.ExpectMessage(PromptKind::Confirmation,
                                       QString("File \"%1\" has Changed. Save this file?")
-                                          .arg(SavePromptName(fake->FileName(), fake->HasFile())),
+                                          .arg(SavePromptName(doc->FileName(), doc->HasFile())),
                                       PromptAnswer::No);
         Window->close();
         Window.reset();

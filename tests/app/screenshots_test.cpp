@@ -1,4 +1,5 @@
-// Writes a PNG of the main window and of each dialog under <build>/screenshots, to be looked at.
+// Writes a PNG of the main window and of each dialog under <build>/pictures, to be looked at.
+#include "widget_pictures.h"
 #include "about_dialog.h"
 #include "app_texts.h"
 #include "artwork.h"
@@ -24,20 +25,10 @@ using namespace qvs::app::testing;
 
 namespace {
 
-QString ShotFolder()
-{
-    const QByteArray binary = qgetenv("QVS_BINARY_DIR");
-    const QString folder = (binary.isEmpty() ? QDir::currentPath() : QString::fromLocal8Bit(binary)) + "/screenshots";
-    QDir().mkpath(folder);
-    return folder;
-}
-
 void Shoot(QWidget& widget, const QString& name)
 {
     widget.show();
-    QCoreApplication::processEvents();
-    const QString path = ShotFolder() + "/" + name + ".png";
-    ASSERT_TRUE(widget.grab().save(path)) << path.toStdString();
+    SavePicture(widget, name);
 }
 
 qvs::TDeviceData Row(const char* name, const char* host, const char* mac, const char* version, const char* ip,
