@@ -8,7 +8,8 @@ tmp=$(mktemp -d)
 ips=$("$QVS_DEMO_SIM" --print-plant | grep -o '"ip": *"10\.77\.0\.[0-9]*"' | grep -o '10\.77\.0\.[0-9]*')
 
 # The plant's side: waits for its end of the cable, takes every gateway's address, serves.
-unshare -n --fork bash -c '
+# unshare ignores SIGTERM while it waits; killing it outright hands kavro-sim a SIGTERM.
+unshare -n --fork --kill-child=SIGTERM bash -c '
   ip link set lo up
   for _ in $(seq 200); do ip link show veth-lan >/dev/null 2>&1 && break; sleep 0.02; done
   ip link set veth-lan up || exit 1
@@ -17,7 +18,7 @@ unshare -n --fork bash -c '
   exec "$QVS_DEMO_SIM" --demo
 ' >"$tmp/ready" 2>"$tmp/sim.log" &
 lan=$!
-trap 'kill "$lan" 2>/dev/null; wait "$lan" 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'kill -KILL "$lan" 2>/dev/null; wait "$lan" 2>/dev/null; rm -rf "$tmp"' EXIT
 
 own=$(readlink /proc/self/ns/net)
 for _ in $(seq 200); do
