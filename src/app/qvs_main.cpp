@@ -85,7 +85,8 @@ int main(int argc, char* argv[])
     qvs::DeviceLocator locator(locatorSettings);
     std::unique_ptr<TMainForm> mainForm;
 
-    QTimer::singleShot(splashTime, [&] {
+    // Precise: a coarse timer of this length may fire up to a tenth of a second early.
+    QTimer::singleShot(splashTime, Qt::PreciseTimer, [&] {
         mainForm = std::make_unique<TMainForm>(
             MainFormParts{prompts, documents, options, locator, std::make_unique<LiveGatewayClients>()});
         prompts.SetParent(mainForm.get());
