@@ -3,8 +3,9 @@
 # `qvsctl send`, then makes the same 140 POSTs with one curl process, and prints both wall
 # times and their ratio. Runs in a private network namespace (loopback only) when it can.
 #   QVS_BENCH_BUILD  build folder (default build/release; configured and built when missing)
-#   QVS_BENCH_RUNS   runs of each side, the best is kept (default 5)
+#   QVS_BENCH_RUNS   runs of each side, taking turns; best and median are shown (default 15)
 set -euo pipefail
+export LC_ALL=C
 cd "$(dirname "$0")/../.."
 
 if [ -z "${QVS_BENCH_INNER:-}" ] && unshare -n true 2>/dev/null; then
@@ -12,7 +13,7 @@ if [ -z "${QVS_BENCH_INNER:-}" ] && unshare -n true 2>/dev/null; then
 fi
 
 build=${QVS_BENCH_BUILD:-build/release}
-runs=${QVS_BENCH_RUNS:-5}
+runs=${QVS_BENCH_RUNS:-15}
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQVS_BUILD_TESTS=OFF >/dev/null
 fi
@@ -49,18 +50,8 @@ post 'DISABLETAGADMIN();'
 post 'RESET();'
 "$qvsctl" get --from "$host" --password admin -o "$work/big.kvr" >/dev/null
 
-now() { date +%s.%N; }
-best() { sort -g | head -n1; }
-
-# qvsctl send: GETDEVICE and GETADMIN, then the 140 steps.
-for _ in $(seq "$runs"); do
-  start=$(now)
-  "$qvsctl" send "$work/big.kvr" --to "$host" --password admin --yes >/dev/null
-  end=$(now)
-  echo "$end - $start" | bc
-done | best >"$work/qvsctl.time"
-
-# The 140 packets of the last send, as the gateway received them, replayed by one curl.
+# The 140 packets of a send, as the gateway received them, replayed by one curl process.
+"$qvsctl" send "$work/big.kvr" --to "$host" --password admin --yes >/dev/null
 curl -s "http://127.0.0.1:$control/journal" |
   jq -r 'select(.transport == "http" and .gateway == "00:60:35:0A:00:01") | .body' |
   tail -n 140 >"$work/packets"
@@ -80,15 +71,31 @@ while IFS= read -r packet; do
     echo "output = \"/dev/null\""
   } >>"$work/curl.cfg"
 done <"$work/packets"
-for _ in $(seq "$runs"); do
-  start=$(now)
-  curl -K "$work/curl.cfg"
-  end=$(now)
-  echo "$end - $start" | bc
-done | best >"$work/curl.time"
 
-q=$(cat "$work/qvsctl.time")
-c=$(cat "$work/curl.time")
-printf 'qvsctl send (142 exchanges incl. GETDEVICE, GETADMIN): %.3f s\n' "$q"
-printf 'curl, same 140 POSTs, one process:                     %.3f s\n' "$c"
-printf 'ratio qvsctl/curl:                                      %.2f\n' "$(echo "$q / $c" | bc -l)"
+# The two sides take turns, so that whatever else the machine does weighs on both alike.
+# $EPOCHREALTIME is read by the shell itself: no timer process inside the measured time.
+elapsed() {
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null
+  local end=$EPOCHREALTIME
+  echo "$end - $start" | bc
+}
+: >"$work/qvsctl.times"
+: >"$work/curl.times"
+for _ in $(seq "$runs"); do
+  # qvsctl send: GETDEVICE and GETADMIN, then the 140 steps.
+  elapsed "$qvsctl" send "$work/big.kvr" --to "$host" --password admin --yes >>"$work/qvsctl.times"
+  elapsed curl -K "$work/curl.cfg" >>"$work/curl.times"
+done
+best() { sort -g "$1" | head -n1; }
+median() { sort -g "$1" | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+q=$(best "$work/qvsctl.times")
+c=$(best "$work/curl.times")
+qm=$(median "$work/qvsctl.times")
+cm=$(median "$work/curl.times")
+printf '%s runs each, taking turns; best (median)\n' "$runs"
+printf 'qvsctl send (142 exchanges incl. GETDEVICE, GETADMIN): %.3f s (%.3f s)\n' "$q" "$qm"
+printf 'curl, same 140 POSTs, one process:                     %.3f s (%.3f s)\n' "$c" "$cm"
+printf 'ratio qvsctl/curl:                                      %.2f (%.2f)\n' \
+  "$(echo "$q / $c" | bc -l)" "$(echo "$qm / $cm" | bc -l)"

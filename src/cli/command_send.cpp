@@ -7,6 +7,7 @@
 #include "gateway_check.h"
 #include "kvr_file.h"
 #include "qprot_errors.h"
+#include "qvs_options.h"
 #include "text_format.h"
 #include "transfer_progress.h"
 #include "transfer_report.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 
 #include <cstdio>
+#include <future>
 #include <iostream>
 #include <string>
 #include <type_traits>
@@ -82,25 +84,21 @@ int RunSendCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     const std::string password = parser.value("password").toStdString();
     const bool yes = parser.isSet("yes");
 
-    const auto flavour = RecognizeKvrFile(path);
-    if (!flavour) {
-        err << CliLine(FormatText(qvs::texts::kFileNotRecognized, path));
-        return kExitRefused;
-    }
+    // The HTTP library starts up (its TLS back-end included) while the file is read; nothing
+    // goes to the gateway before the file is known good.
+    const std::string optionsFile = remote.empty() ? std::string() : QVSOptions::ApplicationFileName();
+    auto exchangeReady = std::async(std::launch::async,
+                                    [&] { return MakeExchange(!remote.empty(), optionsFile); });
 
-    return WithFlavourContent(*flavour, [&](auto& content) -> int {
-        if (!content.Open(path)) {
-            err << CliLine(FormatText(qvs::texts::kFileNotRecognized, path));
-            return kExitRefused;
-        }
+    const std::optional<int> code = WithFileContent(path, [&](auto& content, ConfigFlavour flavour) -> int {
         for (const std::string& warning : content.ReadWarnings())
             err << "warning: " << CliLine(warning);
 
-        auto exchange = MakeExchange(!remote.empty());
+        const auto exchange = exchangeReady.get();
         TDeviceData device;
         if (const auto refused = CheckGateway(*exchange, host, remote, password, device, err))
             return *refused;
-        if (device.Flavour != static_cast<int>(*flavour)) {
+        if (device.Flavour != static_cast<int>(flavour)) {
             err << CliLine(texts::kFlavourMismatch);
             return kExitRefused;
         }
@@ -137,6 +135,11 @@ int RunSendCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
         progress.Finish();
         return ReportTransfer(result, err);
     });
+    if (!code) {
+        err << CliLine(FormatText(qvs::texts::kFileNotRecognized, path));
+        return kExitRefused;
+    }
+    return *code;
 }
 
 }  // namespace qvs::cli

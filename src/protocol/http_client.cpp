@@ -32,17 +32,22 @@ size_t WriteBody(char* data, size_t size, size_t count, void* user)
     return bytes;
 }
 
-// Headers that curl adds on its own and the gateway does not expect.
-curl_slist* RequestHeaders(std::string_view contentType)
-{
-    curl_slist* list = nullptr;
-    list = curl_slist_append(list, ("Content-Type: " + std::string(contentType)).c_str());
-    list = curl_slist_append(list, "Accept: text/html, */*");
-    list = curl_slist_append(list, "Expect:");
-    return list;
-}
-
 }  // namespace
+
+// The request headers, with "Expect:" removing the one that curl adds on its own and the
+// gateway does not expect. Every request of a client has the same ones: built once.
+curl_slist* HttpClient::RequestHeaders(std::string_view contentType)
+{
+    if (m_headers && m_headersType == contentType)
+        return m_headers;
+    curl_slist_free_all(m_headers);
+    m_headers = nullptr;
+    m_headersType = contentType;
+    m_headers = curl_slist_append(m_headers, ("Content-Type: " + m_headersType).c_str());
+    m_headers = curl_slist_append(m_headers, "Accept: text/html, */*");
+    m_headers = curl_slist_append(m_headers, "Expect:");
+    return m_headers;
+}
 
 HttpClient::HttpClient(ProxyUse proxyUse, int readTimeoutMs)
     : m_proxyUse(proxyUse), m_readTimeoutMs(readTimeoutMs)
@@ -57,6 +62,7 @@ HttpClient::HttpClient(ProxyUse proxyUse, int readTimeoutMs)
 HttpClient::~HttpClient()
 {
     curl_easy_cleanup(m_curl);
+    curl_slist_free_all(m_headers);
 }
 
 void HttpClient::ApplyFixedOptions()
@@ -116,14 +122,12 @@ HttpResult HttpClient::Post(const std::string& url, std::string_view body,
     HttpResult result;
     Sink sink;
     char error[CURL_ERROR_SIZE] = {};
-    curl_slist* headers = RequestHeaders(contentType);
-
     CURL* c = m_curl;
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
     curl_easy_setopt(c, CURLOPT_POST, 1L);
     curl_easy_setopt(c, CURLOPT_POSTFIELDS, body.data());
     curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
-    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, RequestHeaders(contentType));
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
     curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max(1, m_readTimeoutMs)));
@@ -162,7 +166,6 @@ HttpResult HttpClient::Post(const std::string& url, std::string_view body,
     curl_easy_setopt(c, CURLOPT_WRITEDATA, nullptr);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, nullptr);
     curl_easy_setopt(c, CURLOPT_POSTFIELDS, nullptr);
-    curl_slist_free_all(headers);
 
     if (code != CURLE_OK) {
         if (sink.Overflow || code == CURLE_FILESIZE_EXCEEDED)

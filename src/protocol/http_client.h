@@ -6,6 +6,7 @@
 #include <string_view>
 
 typedef void CURL;
+struct curl_slist;
 
 namespace qvs {
 
@@ -67,10 +68,13 @@ public:
 
 private:
     void ApplyFixedOptions();
+    curl_slist* RequestHeaders(std::string_view contentType);
 
     const ProxyUse m_proxyUse;
     mutable std::mutex m_mutex;
     CURL* m_curl = nullptr;
+    curl_slist* m_headers = nullptr;  // built for m_headersType, kept for the next request
+    std::string m_headersType;
     ProxySettings m_proxy;
     int m_readTimeoutMs;
     int m_connectTimeoutMs = kDefaultConnectTimeoutMs;
