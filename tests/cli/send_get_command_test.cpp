@@ -5,6 +5,8 @@
 
 #include "config_transfer.h"
 #include "fake_gateway.h"
+#include "df1_config_content.h"
+#include "hostlink_config_content.h"
 #include "modbus_config_content.h"
 #include "recording_observer.h"
 #include "sample_configs.h"
@@ -60,7 +62,8 @@ TModbusKavroConfig ReadModbusFile(const QString& path)
 }
 
 // The packets a transfer of this record posts, as the in-process fake records them.
-std::vector<std::string> SendPackets(const TModbusKavroConfig& config)
+template <class Record>
+std::vector<std::string> SendPackets(const Record& config)
 {
     test::FakeGateway gateway;
     test::RecordingObserver observer;
@@ -108,6 +111,59 @@ TEST_F(Fixture, SendThenGetGivesBackTheFile)
     EXPECT_TRUE(get.out.endsWith("Written " + got + " (5 tags).\n")) << get.out.toStdString();
     EXPECT_EQ(ReadModbusFile(got), config);
     EXPECT_EQ(Journal(test::kModbusLogMac).size(), journal.size() + 2 + 15);
+}
+
+// Each flavour's file is read by the content of its own class: what goes out is what that
+// content makes of the file.
+TEST_F(Fixture, SendReadsEveryFlavourAsItsOwn)
+{
+    Start();
+    const auto check = [&](const QString& mac, auto&& content) {
+        SCOPED_TRACE(mac.toStdString());
+        const QString path = File(mac.left(2) + mac.right(2) + ".kvr");
+        const QString host = Host(mac);
+        ASSERT_EQ(Get({"--from", host, "--password", "admin", "-o", path}).code, kExitOk);
+        ASSERT_TRUE(content.Open(path.toStdString()));
+        auto expected = SendPackets(content.GetAllConfig());
+        expected.insert(expected.begin(), {"GETDEVICE();", "GETADMIN();"});
+        const size_t before = Journal(mac).size();
+
+        const auto send = Send({path, "--to", host, "--password", "admin", "--yes"});
+        EXPECT_EQ(send.code, kExitOk) << send.err.toStdString();
+        const auto journal = Journal(mac);
+        EXPECT_EQ(std::vector<std::string>(journal.begin() + static_cast<long>(before), journal.end()), expected);
+    };
+    check(test::kHostlinkMac, THostlinkConfigContent());
+    check(test::kDF1Mac, TDF1ConfigContent());
+}
+
+TEST_F(Fixture, SendOfNoConfigurationFileAsksNothing)
+{
+    Start();
+    const struct {
+        const char* name;
+        const char* content;  // nullptr: no such file
+    } cases[] = {
+        {"missing.kvr", nullptr},
+        {"text.kvr", "mine"},
+        {"other.kvr", "[GENERAL]\r\nFILETYPE=XX\r\nFILEVERSION=1.0\r\n"},
+        {"version.kvr", "[GENERAL]\r\nFILETYPE=MB\r\nFILEVERSION=9.9\r\n"},
+    };
+    const QString host = Host(test::kModbusLogMac);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = File(c.name);
+        if (c.content) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.content);
+        }
+        const auto run = Send({path, "--to", host, "--password", "admin", "--yes"});
+        EXPECT_EQ(run.code, kExitRefused);
+        EXPECT_EQ(run.err, "The File \"" + path + "\" is not recognized as a valid file\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_TRUE(Journal(test::kModbusLogMac).empty());
 }
 
 TEST_F(Fixture, GetNeverOverwritesWithoutForce)

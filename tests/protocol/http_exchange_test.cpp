@@ -61,6 +61,32 @@ TEST(GatewayExchange, SendsExactlyTheExpectedRequest)
     EXPECT_EQ(BodyOf(request), "GETADMIN();");
 }
 
+// The header list outlives a request: every later request of the client still carries exactly
+// its own headers, whatever content type the one before had.
+TEST(HttpClient, EveryRequestCarriesExactlyItsHeaders)
+{
+    FakeHttpServer server([](const std::string&) { return FakeHttpServer::Reply("ACK();"); });
+    HttpClient client(HttpClient::ProxyUse::Never);
+    const char* types[] = {"text/x-qprot", "text/x-qprot", "text/plain", "text/x-qprot"};
+    for (const char* type : types)
+        ASSERT_TRUE(client.Post("http://" + server.Host() + "/admpost.cgi", "READ();", type).Ok);
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), std::size(types));
+    for (size_t i = 0; i < requests.size(); ++i) {
+        SCOPED_TRACE(i);
+        const std::map<std::string, std::string> expected = {
+            {"Host", server.Host()},
+            {"User-Agent", "Mozilla/3.0 (compatible; Indy Library)"},
+            {"Accept", "text/html, */*"},
+            {"Content-Type", types[i]},
+            {"Content-Length", "7"},
+        };
+        EXPECT_EQ(HeadersOf(requests[i]), expected);
+        EXPECT_EQ(requests[i].substr(0, requests[i].find("\r\n")), "POST /admpost.cgi HTTP/1.0");
+        EXPECT_EQ(BodyOf(requests[i]), "READ();");
+    }
+}
+
 TEST(GatewayExchange, AppEndpointAndTrimmedBody)
 {
     FakeHttpServer server([](const std::string&) { return FakeHttpServer::Reply("VALUES();"); });
