@@ -15,6 +15,7 @@
 #include <QCommandLineParser>
 
 #include <memory>
+#include <optional>
 
 namespace qvs::cli {
 
@@ -144,13 +145,18 @@ int RunKvrCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
 
     const std::string path = positional[1].toStdString();
-    const auto flavour = RecognizeKvrFile(path);
-    if (!flavour) {
-        err << Shown(FormatText(texts::kFileNotRecognized, path)) << "\n";
-        return kExitRefused;
+    // A Modbus file, the commonest, is read once: the store of that reading tells the flavour.
+    // A file of another flavour is read again by the content of its own class.
+    auto content = MakeConfigContent(ConfigFlavour::Modbus, separator);
+    std::optional<ConfigFlavour> flavour;
+    if (content->Open(path))
+        flavour = KvrFlavour(content->Store());
+    if (flavour && *flavour != ConfigFlavour::Modbus) {
+        content = MakeConfigContent(*flavour, separator);
+        if (!content->Open(path))
+            flavour.reset();
     }
-    const auto content = MakeConfigContent(*flavour, separator);
-    if (!content->Open(path)) {
+    if (!flavour) {
         err << Shown(FormatText(texts::kFileNotRecognized, path)) << "\n";
         return kExitRefused;
     }
