@@ -1,6 +1,7 @@
 #include "command_call.h"
 
 #include "cli_exit_codes.h"
+#include "command_line.h"
 #include "gateway_exchange.h"
 #include "protocol_texts.h"
 #include "transfer_report.h"
@@ -22,14 +23,8 @@ int RunCallCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     parser.addOption({"app", "Post to apppost.cgi instead of admpost.cgi."});
     parser.addOption({"options", "The qvs.ini to take the proxy from (default: the usual one).", "FILE"});
     parser.addOption({"timeout", "Read time-out in ms.", "MS", "20000"});
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     const QStringList positional = parser.positionalArguments();
     bool ok = false;
     const int timeout = parser.value("timeout").toInt(&ok);

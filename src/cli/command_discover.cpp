@@ -1,6 +1,7 @@
 #include "command_discover.h"
 
 #include "cli_exit_codes.h"
+#include "command_line.h"
 #include "device_list_model.h"
 #include "device_rows.h"
 #include "locator_options.h"
@@ -18,14 +19,8 @@ int RunDiscoverCommand(const QStringList& arguments, QTextStream& out, QTextStre
     parser.addHelpOption();
     AddLocatorOptions(parser, 500);
     parser.addOption({"json", "Print a JSON array of device records."});
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     if (!parser.positionalArguments().isEmpty()) {
         err << "usage: qvsctl discover [--target ADDR[:PORT]] [--wait MS] [--json]\n";
         return kExitUsage;

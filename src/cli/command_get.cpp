@@ -2,6 +2,7 @@
 
 #include "cli_exit_codes.h"
 #include "cli_texts.h"
+#include "command_line.h"
 #include "command_send.h"
 #include "flavour_content.h"
 #include "gateway_check.h"
@@ -28,14 +29,8 @@ int RunGetCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
     parser.addOption({"password", "The administrator password.", "PW"});
     parser.addOption({{"o", "output"}, "The kvr file to write.", "FILE"});
     parser.addOption({"force", "Replace FILE when it exists."});
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     if (!parser.positionalArguments().isEmpty() || !parser.isSet("from") || !parser.isSet("password") ||
         !parser.isSet("output")) {
         err << "usage: qvsctl get --from HOST [--remote RHOST] --password PW -o FILE [--force]\n";

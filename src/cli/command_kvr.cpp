@@ -1,6 +1,7 @@
 #include "command_kvr.h"
 
 #include "cli_exit_codes.h"
+#include "command_line.h"
 #include "config_texts.h"
 #include "df1_config_content.h"
 #include "hostlink_config_content.h"
@@ -121,14 +122,8 @@ int RunKvrCommand(const QStringList& arguments, QTextStream& out, QTextStream& e
                       "Decimal separator of numbers in tag rows (default: the locale's).", "char"});
     parser.addPositionalArgument("show|check", "what to do");
     parser.addPositionalArgument("FILE", "the kvr file");
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2 || (positional[0] != "show" && positional[0] != "check")) {
         err << "usage: qvsctl kvr show FILE [--json] | qvsctl kvr check FILE\n";

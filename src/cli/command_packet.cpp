@@ -1,6 +1,7 @@
 #include "command_packet.h"
 
 #include "cli_exit_codes.h"
+#include "command_line.h"
 #include "qprot_errors.h"
 #include "qprot_packet.h"
 
@@ -77,14 +78,8 @@ int RunPacketCommand(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addOption({"type", "Value kind for get: string, integer, boolean, float, datetime.",
                       "type", "string"});
     parser.addPositionalArgument("build|get", "build NAME KEY=VALUE... | get TEXT KEY");
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty() && positional[0] == "build")
         return Build(positional, out, err);

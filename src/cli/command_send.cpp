@@ -2,6 +2,7 @@
 
 #include "cli_exit_codes.h"
 #include "cli_texts.h"
+#include "command_line.h"
 #include "config_texts.h"
 #include "flavour_content.h"
 #include "gateway_check.h"
@@ -66,14 +67,8 @@ int RunSendCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     parser.addOption({"remote", "The remote host through which the gateway is reached (HTTP proxy of qvs.ini).", "RHOST"});
     parser.addOption({"password", "The administrator password.", "PW"});
     parser.addOption({"yes", "Send without asking to confirm the overwrite."});
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     if (parser.positionalArguments().size() != 1 || !parser.isSet("to") || !parser.isSet("password")) {
         err << "usage: qvsctl send FILE --to HOST [--remote RHOST] --password PW [--yes]\n";
         return kExitUsage;

@@ -1,6 +1,7 @@
 #include "command_setnet.h"
 
 #include "cli_exit_codes.h"
+#include "command_line.h"
 #include "locator_options.h"
 
 #include <QHostAddress>
@@ -33,14 +34,8 @@ int RunSetnetCommand(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addOption({"gateway", "Default gateway.", "G"});
     parser.addOption({"hostname", "Host name, for a gateway that reports one.", "H"});
     AddLocatorOptions(parser, 1000);
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n";
-        return kExitUsage;
-    }
-    if (parser.isSet("help")) {
-        out << parser.helpText();
-        return kExitOk;
-    }
+    if (const auto exit = ParseArguments(parser, arguments, out, err))
+        return *exit;
     const char* usage = "usage: qvsctl setnet --mac MAC --password PW "
                         "(--dhcp | --ip A --netmask M --gateway G) [--hostname H] [--target ADDR[:PORT]]\n";
     const bool fixed = parser.isSet("ip") || parser.isSet("netmask") || parser.isSet("gateway");
