@@ -21,20 +21,18 @@ int RunCallCommand(const QStringList& arguments, QTextStream& out, QTextStream& 
     parser.addPositionalArgument("PACKET", "The request, for example \"GETADMIN();\".");
     parser.addOption({"remote", "Reach the gateway as RHOST, through the configured proxy.", "RHOST"});
     parser.addOption({"app", "Post to apppost.cgi instead of admpost.cgi."});
-    parser.addOption({"options", "The qvs.ini to take the proxy from (default: the usual one).", "FILE"});
-    parser.addOption({"timeout", "Read time-out in ms.", "MS", "20000"});
+    AddExchangeOptions(parser);
     if (const auto exit = ParseArguments(parser, arguments, out, err))
         return *exit;
     const QStringList positional = parser.positionalArguments();
-    bool ok = false;
-    const int timeout = parser.value("timeout").toInt(&ok);
-    if (positional.size() != 2 || !ok || timeout <= 0) {
+    const std::optional<int> timeout = TimeoutOption(parser);
+    if (positional.size() != 2 || !timeout) {
         err << "usage: qvsctl call HOST PACKET [--remote RHOST] [--app] [--options FILE] [--timeout MS]\n";
         return kExitUsage;
     }
 
     const std::string remote = parser.value("remote").toStdString();
-    const auto exchange = MakeExchange(!remote.empty(), parser.value("options").toStdString(), timeout);
+    const auto exchange = MakeExchange(!remote.empty(), parser.value("options").toStdString(), *timeout);
     const TPacket request(positional[1].toLatin1().toStdString());
     const ExchangeReply reply = exchange->ExchangeVia(positional[0].toStdString(), remote,
                                                      parser.isSet("app") ? Endpoint::App : Endpoint::Admin,

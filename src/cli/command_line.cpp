@@ -18,4 +18,19 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
     return std::nullopt;
 }
 
+void AddExchangeOptions(QCommandLineParser& parser)
+{
+    parser.addOption({"options", "The qvs.ini to take the proxy from (default: the usual one).", "FILE"});
+    parser.addOption({"timeout", "Read time-out in ms.", "MS", "20000"});
+}
+
+std::optional<int> TimeoutOption(const QCommandLineParser& parser)
+{
+    bool ok = false;
+    const int timeout = parser.value("timeout").toInt(&ok);
+    if (!ok || timeout <= 0)
+        return std::nullopt;
+    return timeout;
+}
+
 }  // namespace qvs::cli

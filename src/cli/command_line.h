@@ -13,4 +13,9 @@ namespace qvs::cli {
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& arguments, QTextStream& out,
                                   QTextStream& err);
 
+// The --options FILE and --timeout MS of the commands that post to a gateway.
+void AddExchangeOptions(QCommandLineParser& parser);
+// The --timeout value; nothing when it is not a positive number.
+std::optional<int> TimeoutOption(const QCommandLineParser& parser);
+
 }  // namespace qvs::cli

@@ -22,14 +22,12 @@ int RunRemoteCommand(const QStringList& arguments, QTextStream& out, QTextStream
     parser.addHelpOption();
     parser.addPositionalArgument("HOST", "The gateway's host name or address (host[:port]).");
     parser.addOption({"json", "Print a JSON array with the device record."});
-    parser.addOption({"options", "The qvs.ini to take the proxy from (default: the usual one).", "FILE"});
-    parser.addOption({"timeout", "Read time-out in ms.", "MS", "20000"});
+    AddExchangeOptions(parser);
     if (const auto exit = ParseArguments(parser, arguments, out, err))
         return *exit;
     const QStringList positional = parser.positionalArguments();
-    bool ok = false;
-    const int timeout = parser.value("timeout").toInt(&ok);
-    if (positional.size() != 1 || positional[0].trimmed().isEmpty() || !ok || timeout <= 0) {
+    const std::optional<int> timeout = TimeoutOption(parser);
+    if (positional.size() != 1 || positional[0].trimmed().isEmpty() || !timeout) {
         err << "usage: qvsctl remote HOST [--json] [--options FILE] [--timeout MS]\n";
         return kExitUsage;
     }
@@ -37,7 +35,7 @@ int RunRemoteCommand(const QStringList& arguments, QTextStream& out, QTextStream
     // As the remote search of the application: the typed text is both host and remote host,
     // so the request goes through the remote client and its proxy.
     const std::string host = positional[0].toStdString();
-    const auto exchange = MakeExchange(true, parser.value("options").toStdString(), timeout);
+    const auto exchange = MakeExchange(true, parser.value("options").toStdString(), *timeout);
     const RemoteSearchResult result = SearchRemoteDevice(host, [&](const TPacket& request) {
         return exchange->ExchangeVia(host, host, Endpoint::Admin, request);
     });
