@@ -43,6 +43,21 @@ protected:
             return dialog.result();
         });
     }
+
+    // Searches for the host typed in Search Remote Device; the error shown, and no row added.
+    void ExpectRemoteSearchFails(const QString& host, const QString& message)
+    {
+        Prompts.ExpectDialog("frmSearchRemote", [&](QDialog& dialog) {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtRemoteIP"), host);
+            Prompts.ExpectMessage(PromptKind::Error, message);
+            QSignalSpy finished(&dialog, &QDialog::finished);
+            Click(dialog, "btnOk");
+            EXPECT_TRUE(finished.wait(15000));
+            return dialog.result();
+        });
+        Window->Action("DevicesSearchRemote")->trigger();
+        EXPECT_EQ(0, Window->Devices().Count());
+    }
 };
 
 TEST_F(ConnectTest, RightPasswordConnects)
@@ -165,9 +180,7 @@ TEST_F(ConnectTest, OtherProductsSkipTheVersionGates)
 TEST_F(ConnectTest, NoResponseThenUnableToConnect)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:05");
-    const auto armed = qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                                           "http,GETADMIN,close,gw=" + gw.Mac.toUtf8(), "text/plain");
-    ASSERT_TRUE(armed.Ok && armed.Status == 200) << Str(armed.Error);
+    ArmFault("http,GETADMIN,close,gw=" + gw.Mac.toUtf8());
     ListGateway(gw.Mac);
     ExpectPassword("admin");
     Prompts.ExpectMessage(PromptKind::Error, texts::kNoResponse);
@@ -179,9 +192,7 @@ TEST_F(ConnectTest, NoResponseThenUnableToConnect)
 TEST_F(ConnectTest, HttpErrorStatusIsNoResponse)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:06");
-    const auto armed = qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                                           "http,GETADMIN,status=404,gw=" + gw.Mac.toUtf8(), "text/plain");
-    ASSERT_TRUE(armed.Ok) << Str(armed.Error);
+    ArmFault("http,GETADMIN,status=404,gw=" + gw.Mac.toUtf8());
     ListGateway(gw.Mac);
     ExpectPassword("admin");
     Prompts.ExpectMessage(PromptKind::Error, texts::kNoResponse);
@@ -192,9 +203,7 @@ TEST_F(ConnectTest, HttpErrorStatusIsNoResponse)
 TEST_F(ConnectTest, AReplyWithoutPasswordMatchesOnlyAnEmptyOne)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:06");
-    const auto armed = qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                                           "http,GETADMIN,nak,gw=" + gw.Mac.toUtf8(), "text/plain");
-    ASSERT_TRUE(armed.Ok) << Str(armed.Error);
+    ArmFault("http,GETADMIN,nak,gw=" + gw.Mac.toUtf8());
     ListGateway(gw.Mac);
     ExpectPassword("admin");
     Prompts.ExpectMessage(PromptKind::Error, texts::kWrongPassword);
@@ -204,8 +213,7 @@ TEST_F(ConnectTest, AReplyWithoutPasswordMatchesOnlyAnEmptyOne)
 TEST_F(ConnectTest, InfoWindowShowsWhileConnecting)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:01");
-    qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                        "http,GETADMIN,delay=300,gw=" + gw.Mac.toUtf8(), "text/plain");
+    ArmFault("http,GETADMIN,delay=300,gw=" + gw.Mac.toUtf8());
     ListGateway(gw.Mac);
     ExpectPassword("admin");
     Prompts.ExpectMessage(PromptKind::Information, "Succesfully Connected to Kavro-10-MB/00:60:35:0A:00:01.");
@@ -277,35 +285,15 @@ TEST_F(ConnectTest, RemoteSearchEmptyFieldStaysOpen)
 TEST_F(ConnectTest, RemoteSearchWrongReplyIsNotValid)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:03");
-    qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                        "http,GETNET,name=NETWORKX,gw=" + gw.Mac.toUtf8(), "text/plain");
-    Prompts.ExpectDialog("frmSearchRemote", [&](QDialog& dialog) {
-        QTest::keyClicks(dialog.findChild<QLineEdit*>("txtRemoteIP"), gw.Host);
-        Prompts.ExpectMessage(PromptKind::Error, "Not Valid Response from Device.");
-        QSignalSpy finished(&dialog, &QDialog::finished);
-        Click(dialog, "btnOk");
-        EXPECT_TRUE(finished.wait(15000));
-        return dialog.result();
-    });
-    Window->Action("DevicesSearchRemote")->trigger();
-    EXPECT_EQ(0, Window->Devices().Count());
+    ArmFault("http,GETNET,name=NETWORKX,gw=" + gw.Mac.toUtf8());
+    ExpectRemoteSearchFails(gw.Host, "Not Valid Response from Device.");
 }
 
 TEST_F(ConnectTest, RemoteSearchNoResponse)
 {
     const qvs::test::SimGateway& gw = s_sim->GatewayByMac("00:60:35:0A:00:03");
-    qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault",
-                        "http,GETDEVICE,close,gw=" + gw.Mac.toUtf8(), "text/plain");
-    Prompts.ExpectDialog("frmSearchRemote", [&](QDialog& dialog) {
-        QTest::keyClicks(dialog.findChild<QLineEdit*>("txtRemoteIP"), gw.Host);
-        Prompts.ExpectMessage(PromptKind::Error, texts::kNoResponse);
-        QSignalSpy finished(&dialog, &QDialog::finished);
-        Click(dialog, "btnOk");
-        EXPECT_TRUE(finished.wait(15000));
-        return dialog.result();
-    });
-    Window->Action("DevicesSearchRemote")->trigger();
-    EXPECT_EQ(0, Window->Devices().Count());
+    ArmFault("http,GETDEVICE,close,gw=" + gw.Mac.toUtf8());
+    ExpectRemoteSearchFails(gw.Host, texts::kNoResponse);
 }
 
 TEST_F(ConnectTest, RemoteSearchThroughTheProxy)

@@ -99,8 +99,8 @@ protected:
     // Arms one fault rule of kavro-sim's.
     static void ArmFault(const QByteArray& rule)
     {
-        const auto armed = qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault", rule);
-        ASSERT_TRUE(armed.Ok) << rule.toStdString();
+        const auto armed = qvs::test::HttpPost("127.0.0.1", s_sim->ControlPort(), "/fault", rule, "text/plain");
+        ASSERT_TRUE(armed.Ok && armed.Status == 200) << rule.toStdString() << ": " << armed.Error.toStdString();
     }
 
     // The bodies of the HTTP requests a gateway received, oldest first.
